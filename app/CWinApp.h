@@ -1,0 +1,60 @@
+#pragma once
+
+#include "settings/Profile.h"
+
+#include <QtGlobal>
+
+#include <functional>
+
+class SoundPlayer;
+
+// What every window reaches through the application object: the profile,
+// the one sound player and the help viewer.  CTrainerApp is the real one;
+// tests build one over a temporary profile and a recording player.
+class CWinApp : public Profile {
+public:
+    // Help commands, numbered as the help contexts in the topics expect.
+    static constexpr quint32 HELP_CONTEXT = 1;
+    static constexpr quint32 HELP_FINDER = 11;
+
+    using HelpHandler = std::function<void(quint32 data, quint32 command)>;
+
+    CWinApp(Profile& store, SoundPlayer& sound) : store_(store), sound_(sound) {}
+    ~CWinApp() override = default;
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override
+    {
+        return store_.GetProfileInt(section, key, defaultValue);
+    }
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue = {}) override
+    {
+        return store_.GetProfileString(section, key, defaultValue);
+    }
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value) override
+    {
+        return store_.WriteProfileInt(section, key, value);
+    }
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value) override
+    {
+        return store_.WriteProfileString(section, key, value);
+    }
+
+    // Opens the help viewer at a topic (HELP_CONTEXT) or at the contents
+    // (HELP_FINDER).
+    virtual void WinHelp(quint32 data, quint32 command)
+    {
+        if (helpHandler_)
+            helpHandler_(data, command);
+    }
+    void SetHelpHandler(HelpHandler handler) { helpHandler_ = std::move(handler); }
+
+    SoundPlayer& Sound() { return sound_; }
+    Profile& Store() { return store_; }
+
+private:
+    Profile& store_;
+    SoundPlayer& sound_;
+    HelpHandler helpHandler_;
+};

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree.  build.sh <dir> [cmake options...]
+set -euo pipefail
+dir=${1:-build}; shift || true
+cd "$(dirname "$0")/.."
+cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

@@ -1,0 +1,45 @@
+// Renders one SVG source to a picture of an exact pixel size.
+//   render_svg <in.svg> <out.{bmp,png}> <width> <height>
+// BMP is written as 24-bit true colour, the form every reader of the
+// program's pictures accepts.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: render_svg in.svg out.bmp|out.png width height\n");
+        return 2;
+    }
+    const QString in = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    const int width = QByteArray(argv[3]).toInt();
+    const int height = QByteArray(argv[4]).toInt();
+    QSvgRenderer renderer(in);
+    if (!renderer.isValid() || width <= 0 || height <= 0) {
+        std::fprintf(stderr, "render_svg: cannot render %s\n", argv[1]);
+        return 1;
+    }
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        renderer.render(&painter, QRectF(0, 0, width, height));
+    }
+    const bool bmp = out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+    const QImage final = bmp ? image.convertToFormat(QImage::Format_RGB888)
+                             : image.convertToFormat(QImage::Format_ARGB32);
+    if (!final.save(out)) {
+        std::fprintf(stderr, "render_svg: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what Pilo needs to build, run and test on Debian 12 (run as root).
+# Does nothing when everything is there already.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev
+  qt6-translations-l10n qt6-l10n-tools qt6-image-formats-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-liberation fonts-dejavu-core fonts-comic-neue
+  xvfb xauth x11-utils xdotool imagemagick
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
