@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text from files a parent may have written on Windows or on Linux: valid
+// UTF-8 is taken as it is, anything else is read as Windows-1252.
+namespace TextCodec {
+
+bool IsValidUtf8(std::string_view bytes);
+std::string Cp1252ToUtf8(std::string_view bytes);
+// UTF-8 if the bytes are valid UTF-8, otherwise Windows-1252 turned into UTF-8.
+std::string DecodeLine(std::string_view bytes);
+
+} // namespace TextCodec
