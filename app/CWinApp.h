@@ -41,6 +41,8 @@ public:
         return store_.WriteProfileString(section, key, value);
     }
 
+    std::string FileName() const override { return store_.FileName(); }
+
     // Opens the help viewer at a topic (HELP_CONTEXT) or at the contents
     // (HELP_FINDER).
     virtual void WinHelp(quint32 data, quint32 command)

@@ -16,4 +16,8 @@ public:
     virtual bool WriteProfileInt(std::string_view section, std::string_view key, int value) = 0;
     virtual bool WriteProfileString(std::string_view section, std::string_view key,
                                     std::string_view value) = 0;
+
+    // Where the settings live, for telling the parent which file could not
+    // be written.  Empty for a store without a file.
+    virtual std::string FileName() const { return {}; }
 };
