@@ -1,7 +1,9 @@
 // Renders one SVG source to a picture of an exact pixel size.
-//   render_svg <in.svg> <out.{bmp,png}> <width> <height>
+//   render_svg <in.svg> <out.{bmp,png,gif}> <width> <height>
 // BMP is written as 24-bit true colour, the form every reader of the
-// program's pictures accepts.
+// program's pictures accepts; GIF by our own writer, as Qt has none.
+#include "GifWriter.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,7 +16,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 5) {
-        std::fprintf(stderr, "usage: render_svg in.svg out.bmp|out.png width height\n");
+        std::fprintf(stderr, "usage: render_svg in.svg out.bmp|out.png|out.gif width height\n");
         return 2;
     }
     const QString in = QString::fromLocal8Bit(argv[1]);
@@ -35,9 +37,11 @@ int main(int argc, char* argv[])
         renderer.render(&painter, QRectF(0, 0, width, height));
     }
     const bool bmp = out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+    const bool gif = out.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
     const QImage final = bmp ? image.convertToFormat(QImage::Format_RGB888)
                              : image.convertToFormat(QImage::Format_ARGB32);
-    if (!final.save(out)) {
+    const bool written = gif ? writeGif(final, out) : final.save(out);
+    if (!written) {
         std::fprintf(stderr, "render_svg: cannot write %s\n", argv[2]);
         return 1;
     }
