@@ -1,0 +1,353 @@
+#include "settings/IniProfile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int64_t kNsPerSec = 1'000'000'000;
+
+IniProfile::Stamp StampOf(const struct stat& st)
+{
+    IniProfile::Stamp stamp;
+    stamp.present = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.mtimeSec = st.st_mtim.tv_sec;
+    stamp.mtimeNsec = st.st_mtim.tv_nsec;
+    return stamp;
+}
+
+std::int64_t NowNs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return ts.tv_sec * kNsPerSec + ts.tv_nsec;
+}
+
+// File times come from the kernel's coarse clock: two changes closer than
+// this may carry the same mtime.
+std::int64_t TimestampGranularityNs()
+{
+    static const std::int64_t granularity = [] {
+        timespec res {};
+        if (clock_getres(CLOCK_REALTIME_COARSE, &res) != 0)
+            res.tv_nsec = 10'000'000;
+        return 2 * (res.tv_sec * kNsPerSec + res.tv_nsec) + 1'000'000;
+    }();
+    return granularity;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    int Close()
+    {
+        const int rc = ::close(m_fd);
+        m_fd = -1;
+        return rc;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string ErrnoText(const char* what, const std::filesystem::path& path)
+{
+    return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// mkdir -p with the mode XDG asks for configuration folders.
+bool MakeFolders(const std::filesystem::path& folder)
+{
+    if (folder.empty())
+        return true;
+    struct stat st;
+    if (::stat(folder.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode) || (errno = ENOTDIR, false);
+    if (errno != ENOENT
+        || (folder.has_parent_path() && folder.parent_path() != folder
+            && !MakeFolders(folder.parent_path())))
+        return false;
+    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+void SyncFolder(const std::filesystem::path& folder)
+{
+    const int fd
+        = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::filesystem::path WithSuffix(std::filesystem::path path, const char* suffix)
+{
+    path += suffix;
+    return path;
+}
+
+bool IsNonFile(const std::filesystem::path& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+} // namespace
+
+IniProfile::IniProfile(std::filesystem::path file, bool createFolder)
+    : m_path(std::move(file))
+    , m_createFolder(createFolder)
+{
+}
+
+int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue)
+{
+    Refresh();
+    const std::string* value = m_document.Find(section, key);
+    return value ? IniDocument::ToInt(IniDocument::Cut(*value)) : defaultValue;
+}
+
+std::string IniProfile::GetProfileString(
+    std::string_view section, std::string_view key, std::string_view defaultValue)
+{
+    Refresh();
+    if (const std::string* value = m_document.Find(section, key))
+        return std::string(IniDocument::Cut(*value));
+    while (!defaultValue.empty() && defaultValue.back() == ' ')
+        defaultValue.remove_suffix(1);
+    return std::string(IniDocument::Cut(defaultValue));
+}
+
+bool IniProfile::WriteProfileInt(std::string_view section, std::string_view key, int value)
+{
+    return Store(section, key, std::to_string(value));
+}
+
+bool IniProfile::WriteProfileString(
+    std::string_view section, std::string_view key, std::string_view value)
+{
+    return Store(section, key, value);
+}
+
+void IniProfile::Refresh()
+{
+    struct stat st;
+    Stamp current;
+    if (::stat(m_path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        current = StampOf(st);
+    if (m_loaded && !m_racy && current == m_stamp)
+        return;
+    std::string bytes;
+    Stamp stamp = current;
+    const std::int64_t start = NowNs();
+    if (!current.present || !ReadFile(bytes, stamp).empty()) {
+        // Missing, unreadable or no file at all: an empty profile until the stamp changes.
+        bytes.clear();
+        stamp = current;
+    }
+    Adopt(bytes, stamp, start);
+}
+
+// Returns an error text, empty on success; a missing file reads as empty.
+std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp)
+{
+    bytes.clear();
+    stamp = {};
+    // O_NONBLOCK: a FIFO put in the profile's place must not hang a read.
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT ? std::string() : ErrnoText("cannot open", m_path);
+    FileDescriptor file(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return ErrnoText("cannot examine", m_path);
+    if (!S_ISREG(st.st_mode))
+        return m_path.string() + " is not a file";
+    if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize)
+        return m_path.string() + " is too large for a profile";
+    // Stamped before reading: a change during the read shows at the next stat.
+    stamp = StampOf(st);
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return ErrnoText("cannot read", m_path);
+        if (n == 0)
+            return {};
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > kMaxFileSize)
+            return m_path.string() + " is too large for a profile";
+    }
+}
+
+void IniProfile::Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t readStartNs)
+{
+    m_document = IniDocument::Parse(bytes);
+    m_stamp = stamp;
+    m_loaded = true;
+    const std::int64_t mtime = stamp.mtimeSec * kNsPerSec + stamp.mtimeNsec;
+    m_racy = stamp.present && mtime + TimestampGranularityNs() >= readStartNs;
+}
+
+bool IniProfile::Store(std::string_view section, std::string_view key, std::string_view value)
+{
+    m_lastError.clear();
+    // Checked before the lock file is made, so that nothing appears beside a
+    // folder that stands where the profile should be.
+    if (IsNonFile(m_path))
+        return Fail(m_path.string() + " is not a file");
+    if (m_createFolder && !MakeFolders(m_path.parent_path()))
+        return Fail(ErrnoText("cannot create folder", m_path.parent_path()));
+    const std::filesystem::path lockPath = WithSuffix(m_path, ".lock");
+    FileDescriptor lock(::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600));
+    if (lock.get() < 0)
+        return Fail(ErrnoText("cannot open", lockPath));
+    while (::flock(lock.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return Fail(ErrnoText("cannot lock", lockPath));
+    }
+    return StoreLocked(section, key, value);
+}
+
+bool IniProfile::StoreLocked(std::string_view section, std::string_view key, std::string_view value)
+{
+    // A symbolic link stays a link: the file it points to is replaced.
+    std::filesystem::path target = m_path;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(m_path, ec)) {
+        target = std::filesystem::weakly_canonical(m_path, ec);
+        if (ec)
+            return Fail("cannot resolve " + m_path.string() + ": " + ec.message());
+    }
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT)
+        return Fail(ErrnoText("cannot examine", target));
+    if (exists && !S_ISREG(st.st_mode))
+        return Fail(target.string() + " is not a file");
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return Fail(ErrnoText("cannot write", target));
+
+    // Another process may have written since our last read; its values must survive.
+    std::string bytes;
+    Stamp stamp;
+    std::int64_t start = NowNs();
+    if (std::string error = ReadFile(bytes, stamp); !error.empty())
+        return Fail(error);
+    Adopt(bytes, stamp, start);
+
+    const std::string updated = stamp.present ? m_document.WithValue(bytes, section, key, value)
+                                              : IniDocument::NewFile(section, key, value);
+    if (stamp.present && updated == bytes)
+        return true;
+    start = NowNs();
+    Stamp written;
+    if (!Replace(updated, target, exists ? static_cast<int>(st.st_mode & 07777) : -1, written))
+        return false;
+    Adopt(updated, written, start);
+    return true;
+}
+
+bool IniProfile::Replace(
+    const std::string& bytes, const std::filesystem::path& target, int mode, Stamp& stamp)
+{
+    // A fixed name is safe under the lock, and a killed writer's leftover is
+    // simply replaced by the next write.
+    const std::filesystem::path temp = WithSuffix(target, ".tmp");
+    ::unlink(temp.c_str());
+    FileDescriptor file(
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+    if (file.get() < 0)
+        return Fail(ErrnoText("cannot create", temp));
+    struct stat st;
+    bool ok = (mode < 0 || ::fchmod(file.get(), static_cast<mode_t>(mode)) == 0)
+        && WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && ::fstat(file.get(), &st) == 0;
+    std::string error = ok ? std::string() : ErrnoText("cannot write", temp);
+    if (ok && file.Close() != 0) {
+        ok = false;
+        error = ErrnoText("cannot write", temp);
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = ErrnoText("cannot replace", target);
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return Fail(error);
+    }
+    stamp = StampOf(st);
+    SyncFolder(target.parent_path());
+    return true;
+}
+
+bool IniProfile::Fail(std::string text)
+{
+    m_lastError = std::move(text);
+    return false;
+}
+
+std::filesystem::path DefaultProfilePath(
+    std::string_view exeBaseName, const char* xdgConfigHome, const char* home)
+{
+    // XDG: a relative $XDG_CONFIG_HOME is invalid and ignored.
+    const std::filesystem::path folder = xdgConfigHome && xdgConfigHome[0] == '/'
+        ? std::filesystem::path(xdgConfigHome)
+        : std::filesystem::path(home ? home : "") / ".config";
+    return folder / (std::string(exeBaseName) + ".INI");
+}
+
+std::filesystem::path DefaultProfilePath()
+{
+    std::error_code ec;
+    std::string name = std::filesystem::read_symlink("/proc/self/exe", ec).filename().string();
+    constexpr std::string_view deleted = " (deleted)";
+    if (name.ends_with(deleted))
+        name.resize(name.size() - deleted.size());
+    std::string base = std::filesystem::path(name).stem().string();
+    if (ec || base.empty())
+        base = "pilo";
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        if (const passwd* pw = ::getpwuid(::getuid()))
+            home = pw->pw_dir;
+    }
+    return DefaultProfilePath(base, std::getenv("XDG_CONFIG_HOME"), home);
+}
