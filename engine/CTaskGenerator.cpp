@@ -1,0 +1,378 @@
+#include "engine/CTaskGenerator.h"
+
+#include "engine/Catalogue.h"
+#include "engine/RandomSource.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+namespace {
+
+using std::to_string;
+
+// Draws never exceed the source's greatest value, whatever the bound says;
+// the admissibility checks must reason with what can actually be drawn.
+int Drawable(int n)
+{
+    return std::min(n, RandomSource::kMax);
+}
+
+bool FitsInt(std::int64_t value)
+{
+    return value <= INT_MAX;
+}
+
+} // namespace
+
+CTaskGenerator::CTaskGenerator()
+{
+    RandomSource::SeedFromClock();
+}
+
+int CTaskGenerator::RandomUpTo(int n)
+{
+    if (n < 1)
+        return 0;
+    int v;
+    do
+        v = RandomSource::Next();
+    while (v < 1 || v > n);
+    return v;
+}
+
+void CTaskGenerator::AppendMask()
+{
+    const std::size_t k = m_answer.size();
+    if (k >= 1 && k <= 6)
+        m_taskText.append(k, '?');
+}
+
+bool CTaskGenerator::Refuse()
+{
+    m_taskText.clear();
+    m_answer.clear();
+    return false;
+}
+
+// Operands of one attempt are drawn together and dropped together, in this
+// order, so a given seed reproduces the same sequence of tasks.
+void CTaskGenerator::DrawTwo(int bound, int& a, int& b)
+{
+    a = RandomUpTo(bound);
+    b = RandomUpTo(bound);
+}
+
+void CTaskGenerator::DrawFour(int bound, int& a, int& b, int& c, int& d)
+{
+    a = RandomUpTo(bound);
+    b = RandomUpTo(bound);
+    c = RandomUpTo(bound);
+    d = RandomUpTo(bound);
+}
+
+void CTaskGenerator::SetArithmetic(std::string task, int answer)
+{
+    m_taskText = std::move(task);
+    m_answer = to_string(answer);
+    AppendMask();
+}
+
+bool CTaskGenerator::Add(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a + b > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(to_string(a) + " + " + to_string(b) + " = ", a + b);
+    return true;
+}
+
+bool CTaskGenerator::AddInRange(int low, int high, int factor)
+{
+    const int top = Drawable(high);
+    if (high < 2 || factor < 1 || std::max(low, 2) > std::min(high, 2 * top)
+        || !FitsInt(std::int64_t { 2 } * top * factor))
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(high, a, b);
+    while (a + b > high || a + b < low);
+    a *= factor;
+    b *= factor;
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(to_string(a) + " + " + to_string(b) + " = ", a + b);
+    return true;
+}
+
+bool CTaskGenerator::AddOne(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a;
+    do
+        a = RandomUpTo(n);
+    while (a + 1 > n);
+    m_operands[0] = a;
+    SetArithmetic(to_string(a) + " + 1 = ", a + 1);
+    return true;
+}
+
+bool CTaskGenerator::AddThree(int n)
+{
+    if (n < 3)
+        return Refuse();
+    int a, b, c;
+    do {
+        DrawTwo(n, a, b);
+        c = RandomUpTo(n);
+    } while (std::int64_t { a } + b + c > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    m_operands[2] = c;
+    SetArithmetic(to_string(a) + " + " + to_string(b) + " + " + to_string(c) + " = ", a + b + c);
+    return true;
+}
+
+bool CTaskGenerator::Subtract(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a - b <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(to_string(a) + " - " + to_string(b) + " = ", a - b);
+    return true;
+}
+
+bool CTaskGenerator::SubtractInRange(int low, int high, int factor)
+{
+    const int top = Drawable(high);
+    if (high < 1 || factor < 1 || top - 1 < low || !FitsInt(std::int64_t { top } * factor))
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(high, a, b);
+    while (a - b < low);
+    a *= factor;
+    b *= factor;
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(to_string(a) + " - " + to_string(b) + " = ", a - b);
+    return true;
+}
+
+bool CTaskGenerator::SubtractOne(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a;
+    do
+        a = RandomUpTo(n);
+    while (a - 1 <= 0);
+    m_operands[0] = a;
+    SetArithmetic(to_string(a) + " - 1 = ", a - 1);
+    return true;
+}
+
+bool CTaskGenerator::SubtractThree(int n)
+{
+    if (n < 3)
+        return Refuse();
+    int a, b, c;
+    do {
+        DrawTwo(n, a, b);
+        c = RandomUpTo(n);
+    } while (a - b - c <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    m_operands[2] = c;
+    SetArithmetic(to_string(a) + " - " + to_string(b) + " - " + to_string(c) + " = ", a - b - c);
+    return true;
+}
+
+bool CTaskGenerator::SumWithA(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a + b > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic("sei a = " + to_string(a) + ", dann a + " + to_string(b) + " = ", a + b);
+    return true;
+}
+
+bool CTaskGenerator::SumWithAB(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a + b > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(
+        "sei a = " + to_string(a) + " und b = " + to_string(b) + ", dann a + b = ", a + b);
+    return true;
+}
+
+bool CTaskGenerator::SolveSumForA(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a + b > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic("sei a + " + to_string(b) + " = " + to_string(a + b) + ", dann a = ", a);
+    return true;
+}
+
+bool CTaskGenerator::DifferenceWithA(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a - b <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic("sei a = " + to_string(a) + ", dann a - " + to_string(b) + " = ", a - b);
+    return true;
+}
+
+bool CTaskGenerator::DifferenceWithAB(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a - b <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic(
+        "sei a = " + to_string(a) + " und b = " + to_string(b) + ", dann a - b = ", a - b);
+    return true;
+}
+
+bool CTaskGenerator::SolveDifferenceForA(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a - b <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    SetArithmetic("sei a - " + to_string(b) + " = " + to_string(a - b) + ", dann a = ", a);
+    return true;
+}
+
+bool CTaskGenerator::CompareNumbers(int n, int factor)
+{
+    if (n < 2 || factor < 1 || !FitsInt(std::int64_t { Drawable(n) } * factor))
+        return Refuse();
+    int a, b;
+    do
+        DrawTwo(n, a, b);
+    while (a == b);
+    m_answer = a >= b ? ">" : "<";
+    a *= factor;
+    b *= factor;
+    m_operands[0] = a;
+    m_operands[1] = b;
+    m_taskText = to_string(a) + " ? " + to_string(b) + " ";
+    return true;
+}
+
+bool CTaskGenerator::CompareSums(int n)
+{
+    // With n = 2 both unequal pairs are {1, 2}, so the sums always tie.
+    if (n < 3)
+        return Refuse();
+    int a, b, c, d;
+    do
+        DrawFour(n, a, b, c, d);
+    while (a + b == c + d || a == b || c == d);
+    m_operands = { a, b, c, d };
+    m_answer = a + b >= c + d ? ">" : "<";
+    m_taskText = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " + " + to_string(d);
+    return true;
+}
+
+bool CTaskGenerator::CompareSumWithDifference(int n)
+{
+    if (n < 2)
+        return Refuse();
+    int a, b, c, d;
+    do
+        DrawFour(n, a, b, c, d);
+    while (a + b == c - d || a + b > n || c == d);
+    m_operands = { a, b, c, d };
+    m_answer = a + b >= c - d ? ">" : "<";
+    m_taskText = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " - " + to_string(d);
+    return true;
+}
+
+bool MakeTask(CTaskGenerator& generator, const ExerciseKind& kind, int freeLimit)
+{
+    if (kind.freeLimit && freeLimit < kind.smallestFreeLimit)
+        return false;
+    const int n = kind.freeLimit ? freeLimit : kind.n;
+    switch (kind.operation) {
+    case Operation::Add:
+        return generator.Add(n);
+    case Operation::AddInRange:
+        return generator.AddInRange(kind.low, n, kind.factor);
+    case Operation::AddOne:
+        return generator.AddOne(n);
+    case Operation::AddThree:
+        return generator.AddThree(n);
+    case Operation::Subtract:
+        return generator.Subtract(n);
+    case Operation::SubtractInRange:
+        return generator.SubtractInRange(kind.low, n, kind.factor);
+    case Operation::SubtractOne:
+        return generator.SubtractOne(n);
+    case Operation::SubtractThree:
+        return generator.SubtractThree(n);
+    case Operation::SumWithA:
+        return generator.SumWithA(n);
+    case Operation::SumWithAB:
+        return generator.SumWithAB(n);
+    case Operation::SolveSumForA:
+        return generator.SolveSumForA(n);
+    case Operation::DifferenceWithA:
+        return generator.DifferenceWithA(n);
+    case Operation::DifferenceWithAB:
+        return generator.DifferenceWithAB(n);
+    case Operation::SolveDifferenceForA:
+        return generator.SolveDifferenceForA(n);
+    case Operation::CompareNumbers:
+        return generator.CompareNumbers(n, kind.factor);
+    case Operation::CompareSums:
+        return generator.CompareSums(n);
+    case Operation::CompareSumWithDifference:
+        return generator.CompareSumWithDifference(n);
+    case Operation::OwnFile:
+        break;
+    }
+    return false;
+}
