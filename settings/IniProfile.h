@@ -29,6 +29,7 @@ public:
     bool WriteProfileString(
         std::string_view section, std::string_view key, std::string_view value) override;
 
+    std::string FileName() const override { return m_path.string(); }
     const std::filesystem::path& path() const { return m_path; }
     // Why the last failed write failed; empty after a successful one.
     const std::string& lastError() const { return m_lastError; }
