@@ -50,6 +50,9 @@ inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes
 
 inline std::optional<std::string> ReadBytes(const std::filesystem::path& file)
 {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
