@@ -1,0 +1,43 @@
+#include "engine/FileBytes.h"
+
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+constexpr std::size_t kBlock = 1 << 20;
+
+} // namespace
+
+bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& out)
+{
+    out.clear();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return false;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec)
+        out.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, maxBytes)));
+    while (out.size() < maxBytes) {
+        const std::size_t old = out.size();
+        const std::size_t want = std::min(kBlock, maxBytes - old);
+        out.resize(old + want);
+        const std::size_t got = std::fread(out.data() + old, 1, want, file.get());
+        out.resize(old + got);
+        if (got < want)
+            break;
+    }
+    if (std::ferror(file.get())) {
+        out.clear();
+        return false;
+    }
+    return true;
+}

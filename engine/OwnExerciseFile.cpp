@@ -1,0 +1,83 @@
+#include "engine/OwnExerciseFile.h"
+
+#include "engine/FileBytes.h"
+#include "settings/TextCodec.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kTextEnds { "\r\0", 2 };
+
+bool IsContinuationByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Cuts an over-long line without leaving half a UTF-8 character behind.
+std::string_view CutToLimit(std::string_view text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t cut = limit;
+    while (cut > 0 && limit - cut < 3 && IsContinuationByte(text[cut]))
+        --cut;
+    return text.substr(0, cut);
+}
+
+void AddEntry(OwnExerciseList& list, std::string_view line)
+{
+    std::string_view text = line.substr(0, std::min(line.find_first_of(kTextEnds), line.size()));
+    text = CutToLimit(text, kOwnEntryMaxBytes);
+    list.greatestLength = std::max(list.greatestLength, text.size());
+    list.entries.push_back(TextCodec::DecodeLine(text));
+}
+
+} // namespace
+
+int OwnExerciseList::PairCount() const
+{
+    return static_cast<int>(std::min<std::size_t>(entries.size() / 2, INT_MAX));
+}
+
+OwnExerciseList ParseOwnExercises(std::string_view bytes)
+{
+    OwnExerciseList list;
+    if (bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
+    list.entries.reserve(
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    // The text after the last line end is one more entry, empty when the file
+    // ends with a line end: that is how the pairs of old files always came out.
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t lf = bytes.find('\n', pos);
+        if (lf == std::string_view::npos) {
+            AddEntry(list, bytes.substr(pos));
+            break;
+        }
+        AddEntry(list, bytes.substr(pos, lf - pos));
+        pos = lf + 1;
+    }
+    return list;
+}
+
+bool ReadOwnExerciseFile(const std::filesystem::path& path, OwnExerciseList& list)
+{
+    list = {};
+    std::string bytes;
+    if (!ReadRegularFile(path, kOwnFileMaxBytes, bytes))
+        return false;
+    list = ParseOwnExercises(bytes);
+    return true;
+}
+
+OwnTask PickOwnExercise(const OwnExerciseList& list, int r)
+{
+    if (r < 0 || r >= list.PairCount())
+        return {};
+    const auto i = static_cast<std::size_t>(r) * 2;
+    return { list.entries[i], list.entries[i + 1] };
+}

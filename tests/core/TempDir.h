@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+// A fresh directory under the system temp folder, removed with its contents.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::random_device rd;
+        m_path = std::filesystem::temp_directory_path()
+            / ("pilo-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::permissions(
+            m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+    std::filesystem::path Write(const std::string& name, std::string_view bytes) const
+    {
+        const auto file = m_path / name;
+        std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+        return file;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
