@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QRect>
+
+// A modal dialog with the results and the accept/cancel paths the windows
+// expect: exec() returns IDOK (1) or IDCANCEL (2), never QDialog's 0.
+// Escape and the close box go through OnCancel(); Enter with no focused
+// button that takes it goes through OnOK(), as a dialog manager does.
+class CDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int IDOK = 1;
+    static constexpr int IDCANCEL = 2;
+
+    explicit CDialog(QWidget* parent = nullptr);
+
+    int DoModal() { return exec(); }
+
+    // Centres the dialog over w's window when it is shown; a dialog with a
+    // parent is centred over the parent without this.
+    void CenterOver(QWidget* w) { centerOver_ = w; }
+
+    virtual void OnOK() { done(IDOK); }
+    virtual void OnCancel() { done(IDCANCEL); }
+
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+
+    // Dialog units of an 8-point dialog font at 96 dpi, in pixels.
+    static int DluX(int x);
+    static int DluY(int y);
+    static QRect DluRect(int x, int y, int w, int h);
+    static QSize DluSize(int w, int h);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QPointer<QWidget> centerOver_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "feedback/CBitmapButton.h"
+#include "feedback/CDialog.h"
+
+class CWinApp;
+class QCheckBox;
+
+// Switches the sound feedback on or off ("Parameter"/"Sound").  OK writes
+// 1 or 0; cancelling writes nothing.
+class CSoundDlg : public CDialog {
+    Q_OBJECT
+public:
+    explicit CSoundDlg(CWinApp& app, QWidget* parent = nullptr);
+
+    void OnOK() override;
+
+    QCheckBox* SoundBox() const { return soundBox_; }
+    CBitmapButton& OkButton() { return ok_; }
+    CBitmapButton& CancelButton() { return cancel_; }
+
+protected:
+    bool OnInitDialog();
+
+private:
+    CWinApp& app_;
+    CBitmapButton cancel_;
+    CBitmapButton ok_;
+    QCheckBox* soundBox_ = nullptr;
+};

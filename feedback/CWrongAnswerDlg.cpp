@@ -1,0 +1,61 @@
+#include "feedback/CWrongAnswerDlg.h"
+
+#include "feedback/Art.h"
+
+#include <QLabel>
+
+CWrongAnswerDlg::CWrongAnswerDlg(QWidget* parent)
+    : CDialog(parent)
+    , tryAgain_(this)
+    , solve_(this)
+{
+    setWindowTitle(QStringLiteral("Oh! Oooooh!"));
+    setObjectName(QStringLiteral("wrongAnswerDialog"));
+    setFixedSize(DluSize(258, 134));
+    OnInitDialog();
+}
+
+bool CWrongAnswerDlg::OnInitDialog()
+{
+    // The girl lies beneath the pictured texts, which reach into her picture.
+    AddPicture(QStringLiteral("bitmap137"), { 135, 5 }, { 178, 198 }, {});
+    AddPicture(QStringLiteral("bitmap149"), { 15, 5 }, { 194, 62 },
+        QStringLiteral("Das ist leider nicht ganz richtig !"));
+    AddPicture(QStringLiteral("bitmap150"), { 10, 45 }, { 196, 26 },
+        QStringLiteral("Willst es nochmals versuchen"));
+    AddPicture(QStringLiteral("bitmap148"), { 25, 60 }, { 141, 29 },
+        QStringLiteral("oder soll ich lösen ?"));
+
+    solve_.setObjectName(QStringLiteral("solveButton"));
+    solve_.setGeometry(DluRect(75, 90, 55, 30));
+    solve_.AutoLoad(QStringLiteral("LOESEN"));
+    tryAgain_.setObjectName(QStringLiteral("tryAgainButton"));
+    tryAgain_.setGeometry(DluRect(10, 90, 50, 30));
+    tryAgain_.AutoLoad(QStringLiteral("NOCHMALS"));
+    solve_.raise();
+    tryAgain_.raise();
+    connect(&solve_, &QAbstractButton::clicked, this, &CWrongAnswerDlg::OnOK);
+    connect(&tryAgain_, &QAbstractButton::clicked, this, &CWrongAnswerDlg::OnCancel);
+
+    setTabOrder(&solve_, &tryAgain_);
+    solve_.setFocus();
+    return true;
+}
+
+void CWrongAnswerDlg::AddPicture(
+    const QString& name, QPoint dluPos, QSize pixels, const QString& words)
+{
+    auto* picture = new QLabel(this);
+    picture->setObjectName(name);
+    picture->setGeometry(QRect(QPoint(DluX(dluPos.x()), DluY(dluPos.y())), pixels));
+    const QPixmap pixmap = Art::Pixmap(name);
+    if (!pixmap.isNull()) {
+        picture->setPixmap(pixmap);
+        // A picture of words has no text a screen reader could find.
+        if (!words.isEmpty())
+            picture->setAccessibleName(words);
+    } else {
+        picture->setText(words);
+        picture->setWordWrap(true);
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "feedback/SoundPlayer.h"
+
+#include <QString>
+
+#include <memory>
+
+class QSoundEffect;
+
+// The program's player: wave files through Qt Multimedia.  Play() returns
+// at once and stops the sound still playing; a missing, oversized or
+// unplayable file, or a machine without a sound device, stays silent.
+class QtSoundPlayer : public SoundPlayer {
+public:
+    QtSoundPlayer();
+    ~QtSoundPlayer() override;
+
+    void Play(const QString& fileName) override;
+
+    // The file last started; empty after a Play() that stayed silent.
+    QString Current() const { return current_; }
+
+    // Wave files beyond this size are not loaded (they are read whole).
+    static constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
+
+private:
+    void Stop();
+
+    std::unique_ptr<QSoundEffect> effect_;
+    QString current_;
+};

@@ -1,0 +1,304 @@
+#include "settings/CCompareEdit.h"
+#include "settings/CDigitEdit.h"
+#include "settings/CLimitDlg.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+// What the user does to a field: typed keys, or one of the ways of pasting.
+enum class Input { Typing, CtrlV, ShiftInsert, ContextMenu, Drop, InputMethod };
+Q_DECLARE_METATYPE(Input)
+
+class FilterEditTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typing_data();
+    void typing();
+    void pasting_data();
+    void pasting();
+    void programTextIsNotFiltered();
+    void refusedKeyKeepsSelection();
+    void navigationKeysStillWork();
+
+    void limitDialogOpensWithCallersText();
+    void limitDialogTyping_data();
+    void limitDialogTyping();
+    void limitDialogClosing_data();
+    void limitDialogClosing();
+};
+
+namespace {
+
+std::unique_ptr<CFilterEdit> MakeFilter(bool compare)
+{
+    if (compare)
+        return std::make_unique<CCompareEdit>();
+    return std::make_unique<CDigitEdit>();
+}
+
+void Deliver(QLineEdit& edit, Input input, const QString& text)
+{
+    switch (input) {
+    case Input::Typing:
+        QTest::keyClicks(&edit, text);
+        break;
+    case Input::CtrlV:
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Input::ShiftInsert:
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Input::ContextMenu: {
+        QGuiApplication::clipboard()->setText(text);
+        QContextMenuEvent event(
+            QContextMenuEvent::Keyboard, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(&edit, &event);
+        auto* menu = edit.findChild<QMenu*>();
+        QVERIFY(menu);
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith(QLineEdit::tr("&Paste")))
+                paste = action;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        break;
+    }
+    case Input::Drop: {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at(edit.width() - 2, 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&edit, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&edit, &move);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&edit, &drop);
+        break;
+    }
+    case Input::InputMethod: {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(&edit, &event);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+void FilterEditTest::typing_data()
+{
+    QTest::addColumn<bool>("compare");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("digits appear") << false << "0123456789"
+                                   << "0123456789";
+    QTest::newRow("letters dropped") << false << "a1b2Z"
+                                     << "12";
+    QTest::newRow("minus, blank and plus dropped") << false << "-1 2+"
+                                                   << "12";
+    QTest::newRow("umlaut and signs dropped") << false << "ä<>=3"
+                                              << "3";
+    QTest::newRow("backspace deletes") << false << "123\b"
+                                       << "12";
+    QTest::newRow("signs appear") << true << "<>"
+                                  << "<>";
+    QTest::newRow("equals and digits dropped") << true << "=1<2>"
+                                               << "<>";
+    QTest::newRow("blank and letters dropped") << true << " x<"
+                                               << "<";
+}
+
+void FilterEditTest::typing()
+{
+    QFETCH(bool, compare);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QLineEdit edit;
+    auto filter = MakeFilter(compare);
+    filter->Attach(&edit);
+    for (QChar c : typed) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(&edit, Qt::Key_Backspace);
+        else if (c.unicode() < 128)
+            QTest::keyClicks(&edit, QString(c));
+        else
+            QTest::sendKeyEvent(
+                QTest::Click, &edit, Qt::Key(c.toUpper().unicode()), QString(c), {});
+    }
+    QCOMPARE(edit.text(), expected);
+}
+
+void FilterEditTest::pasting_data()
+{
+    QTest::addColumn<bool>("compare");
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("expected");
+    const QList<std::pair<const char*, Input>> ways {
+        { "Ctrl+V", Input::CtrlV },
+        { "Shift+Insert", Input::ShiftInsert },
+        { "context menu", Input::ContextMenu },
+        { "drop", Input::Drop },
+        { "input method", Input::InputMethod },
+    };
+    for (const auto& [name, input] : ways) {
+        QTest::addRow("%s: 12a keeps the digits", name) << false << input << "12a"
+                                                        << "912";
+        QTest::addRow("%s: letters only change nothing", name) << false << input << "abc"
+                                                               << "9";
+        QTest::addRow("%s: <=> keeps the signs", name) << true << input << "<=>"
+                                                       << "<<>";
+    }
+}
+
+void FilterEditTest::pasting()
+{
+    QFETCH(bool, compare);
+    QFETCH(Input, input);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    QLineEdit edit;
+    edit.resize(120, 24);
+    edit.show();
+    auto filter = MakeFilter(compare);
+    filter->Attach(&edit);
+    edit.setText(compare ? "<" : "9");
+    edit.end(false);
+    Deliver(edit, input, pasted);
+    QCOMPARE(edit.text(), expected);
+}
+
+void FilterEditTest::programTextIsNotFiltered()
+{
+    QLineEdit edit;
+    CDigitEdit digits;
+    digits.Attach(&edit);
+    edit.setText("a-1 =");
+    QCOMPARE(edit.text(), QString("a-1 ="));
+    edit.end(false);
+    QTest::keyClicks(&edit, "x7");
+    QCOMPARE(edit.text(), QString("a-1 =7"));
+}
+
+void FilterEditTest::refusedKeyKeepsSelection()
+{
+    QLineEdit edit;
+    CDigitEdit digits;
+    digits.Attach(&edit);
+    edit.setText("20");
+    edit.selectAll();
+    QTest::keyClicks(&edit, "x-");
+    QCOMPARE(edit.text(), QString("20"));
+    QCOMPARE(edit.selectedText(), QString("20"));
+    QTest::keyClicks(&edit, "5");
+    QCOMPARE(edit.text(), QString("5"));
+}
+
+void FilterEditTest::navigationKeysStillWork()
+{
+    QLineEdit edit;
+    CDigitEdit digits;
+    digits.Attach(&edit);
+    edit.setText("1234");
+    edit.end(false);
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QCOMPARE(edit.text(), QString("24"));
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClicks(&edit, "9");
+    QCOMPARE(edit.text(), QString("249"));
+}
+
+void FilterEditTest::limitDialogOpensWithCallersText()
+{
+    QString value = "20";
+    CLimitDlg dlg(value);
+    QCOMPARE(dlg.windowTitle(), QString("Aufgaben bis ?"));
+    QCOMPARE(dlg.Field()->text(), QString("20"));
+    QCOMPARE(dlg.Field()->accessibleName(), QString("Grenze"));
+    QCOMPARE(dlg.Field()->maxLength(), 4);
+    auto* ok = dlg.findChild<QPushButton*>("okButton");
+    QVERIFY(ok && ok->isDefault());
+    QCOMPARE(ok->text(), QString("OK"));
+    QCOMPARE(dlg.findChild<QPushButton*>("cancelButton")->text(), QString("Abbruch"));
+}
+
+void FilterEditTest::limitDialogTyping_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typing replaces the proposal") << "7"
+                                                  << "7";
+    QTest::newRow("letters, minus and blank dropped") << "a- 5b"
+                                                      << "5";
+    QTest::newRow("a fifth digit is refused") << "12345"
+                                              << "1234";
+    QTest::newRow("leading zeros are kept") << "0020"
+                                            << "0020";
+}
+
+void FilterEditTest::limitDialogTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QString value = "20";
+    CLimitDlg dlg(value);
+    dlg.show();
+    QTest::keyClicks(dlg.Field(), typed);
+    QTest::keyClick(dlg.Field(), Qt::Key_Return);
+    QCOMPARE(dlg.result(), CDialog::IDOK);
+    QCOMPARE(value, expected);
+}
+
+void FilterEditTest::limitDialogClosing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("OK button") << "ok" << 1 << "35";
+    QTest::newRow("Enter") << "enter" << 1 << "35";
+    QTest::newRow("Abbruch") << "cancel" << 2 << "20";
+    QTest::newRow("Escape") << "escape" << 2 << "20";
+    QTest::newRow("close box") << "close" << 2 << "20";
+}
+
+void FilterEditTest::limitDialogClosing()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    QFETCH(QString, value);
+    QString text = "20";
+    CLimitDlg dlg(text);
+    dlg.show();
+    QTest::keyClicks(dlg.Field(), "35");
+    if (how == "ok")
+        QTest::mouseClick(dlg.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    else if (how == "enter")
+        QTest::keyClick(dlg.Field(), Qt::Key_Enter, Qt::KeypadModifier);
+    else if (how == "cancel")
+        QTest::mouseClick(dlg.findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    else if (how == "escape")
+        QTest::keyClick(dlg.Field(), Qt::Key_Escape);
+    else
+        dlg.close();
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), result);
+    QCOMPARE(text, value);
+}
+
+QTEST_MAIN(FilterEditTest)
+#include "test_filter_edit.moc"
