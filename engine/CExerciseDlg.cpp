@@ -1,0 +1,512 @@
+#include "engine/CExerciseDlg.h"
+
+#include "app/CWinApp.h"
+#include "engine/Catalogue.h"
+#include "engine/Draws.h"
+#include "feedback/CWrongAnswerDlg.h"
+#include "feedback/Dib.h"
+#include "feedback/SoundPlayer.h"
+#include "settings/CLimitDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+const QString kSolvePrompt = QStringLiteral("Löse obige Aufgabe !");
+const QString kBackground = QStringLiteral("BackGround.bmp");
+const QColor kControlBackground(0, 0, 255);
+
+// A face name holds 31 bytes; a longer one is cut where no character is split.
+constexpr std::size_t kFaceNameBytes = 31;
+// Beyond this a font only costs time; no window could show a glyph of it.
+constexpr int kMaxFontPixels = 2000;
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string FaceName(std::string name)
+{
+    if (name.size() <= kFaceNameBytes)
+        return name;
+    std::size_t cut = kFaceNameBytes;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+        --cut;
+    name.resize(cut);
+    return name;
+}
+
+// Weights as fonts on Windows give them (0 = don't care), to Qt's nine steps.
+QFont::Weight NearestWeight(int weight)
+{
+    if (weight <= 0)
+        return QFont::Normal;
+    const int step = std::clamp((weight + 50) / 100, 1, 9);
+    return static_cast<QFont::Weight>(step * 100);
+}
+
+// The leading digits of the limit dialog's text; none give 0.
+int LeadingNumber(const QString& text)
+{
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        value = std::min(value * 10 + (c.unicode() - '0'), 99999999);
+    }
+    return value;
+}
+
+} // namespace
+
+CExerciseDlg::CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* parent)
+    : CDialog(parent)
+    , app_(app)
+    , kind_(kind)
+    , entryMode_(entryMode)
+    , catalogueEntry_(FindExerciseKind(kind))
+    , ok_(this)
+    , help_(this)
+    , cancel_(this)
+    , expectedAnswer_(&generator_.GetAnswer())
+    , taskText_(&generator_.GetTaskText())
+{
+    setObjectName(QStringLiteral("exerciseDialog"));
+    setFixedSize(kClientWidth, kClientHeight);
+    SetDefaultSeams();
+    CreateControls();
+}
+
+CExerciseDlg::~CExerciseDlg() = default;
+
+void CExerciseDlg::SetDefaultSeams()
+{
+    seams_.askLimit = [this](QString& value) {
+        CLimitDlg dialog(value);
+        QWidget* over = isVisible() ? this : QApplication::activeWindow();
+        if (over)
+            dialog.CenterOver(over);
+        return dialog.exec();
+    };
+    seams_.askWrongAnswer = [this] {
+        CWrongAnswerDlg dialog;
+        dialog.CenterOver(this);
+        return dialog.exec();
+    };
+    seams_.showMessage = [this](const QString& text) {
+        QMessageBox::warning(
+            isVisible() ? this : parentWidget(), QStringLiteral("Pilo"), text, QMessageBox::Ok);
+    };
+}
+
+// Resource order, which is also the tab order: prompt, task, OK, answer,
+// help, cancel.
+void CExerciseDlg::CreateControls()
+{
+    promptLine_ = new QLabel(QStringLiteral("Static"), this);
+    promptLine_->setObjectName(QStringLiteral("promptLine"));
+    promptLine_->setGeometry(DluRect(37, 105, 347, 25));
+
+    taskLine_ = new QLabel(this);
+    taskLine_->setObjectName(QStringLiteral("taskLine"));
+    taskLine_->setGeometry(DluRect(14, 20, 393, 23));
+
+    PlaceButton(ok_, "okButton", 120, 155, 55, 25, QStringLiteral("OK"));
+
+    answer_ = new QLineEdit(this);
+    answer_->setObjectName(QStringLiteral("answerField"));
+    answer_->setAccessibleName(QStringLiteral("Antwort"));
+    answer_->setGeometry(DluRect(27, 68, 371, 27));
+    answer_->setAlignment(Qt::AlignCenter);
+    answer_->setFrame(false);
+
+    PlaceButton(help_, "helpButton", 255, 155, 45, 25, QStringLiteral("HELPBUTTON"));
+    PlaceButton(cancel_, "cancelButton", 190, 155, 50, 25, QStringLiteral("CANCEL"));
+
+    for (QLabel* line : { promptLine_, taskLine_ }) {
+        // Texts from files are shown as they are, never as markup.
+        line->setTextFormat(Qt::PlainText);
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setWordWrap(true);
+        line->setAutoFillBackground(true);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*> { promptLine_, taskLine_, answer_ }) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::Window, kControlBackground);
+        palette.setColor(QPalette::Base, kControlBackground);
+        control->setPalette(palette);
+        control->installEventFilter(this);
+    }
+
+    setTabOrder(&ok_, answer_);
+    setTabOrder(answer_, &help_);
+    setTabOrder(&help_, &cancel_);
+
+    connect(&ok_, &QAbstractButton::clicked, this, &CExerciseDlg::OnOK);
+    connect(&help_, &QAbstractButton::clicked, this, &CExerciseDlg::OnHelp);
+    connect(&cancel_, &QAbstractButton::clicked, this, &CExerciseDlg::OnCancel);
+}
+
+void CExerciseDlg::PlaceButton(CBitmapButton& button, const char* name, int dluX, int dluY,
+    int dluW, int dluH, const QString& caption)
+{
+    button.setObjectName(QLatin1String(name));
+    button.setGeometry(DluRect(dluX, dluY, dluW, dluH));
+    // The word until the faces are loaded at start, so the button is never nameless.
+    button.setText(CBitmapButton::WordFor(caption));
+    button.setAccessibleName(button.text());
+}
+
+int CExerciseDlg::exec()
+{
+    if (!started_)
+        OnInitDialog();
+    if (ended_)
+        return result();
+    return CDialog::exec();
+}
+
+void CExerciseDlg::done(int r)
+{
+    ended_ = true;
+    CDialog::done(r);
+}
+
+bool CExerciseDlg::OnInitDialog()
+{
+    if (started_)
+        return true;
+    started_ = true;
+
+    setWindowTitle(catalogueEntry_ ? FromUtf8(catalogueEntry_->menuText) : QString());
+    promptText_ = kSolvePrompt;
+
+    // Loading a face resizes its button to the picture, keeping the corner.
+    ok_.AutoLoad(QStringLiteral("OK"));
+    cancel_.AutoLoad(QStringLiteral("CANCEL"));
+    help_.AutoLoad(QStringLiteral("HELPBUTTON"));
+
+    CreateFontFromSection("BigFont", bigFont_);
+    CreateFontFromSection("SmallFont", smallFont_);
+    taskLine_->setFont(bigFont_);
+    answer_->setFont(bigFont_);
+    promptLine_->setFont(smallFont_);
+
+    AttachFilter();
+    answer_->setFocus();
+
+    praiseCount_ = app_.GetProfileInt("Lobe", "Anzahl", 0);
+    taskTarget_ = app_.GetProfileInt("Parameter", "Aufgaben", 0);
+    soundOn_ = app_.GetProfileInt("Parameter", "Sound", 0);
+
+    answer_->clear();
+    rightCount_ = 0;
+    answered_ = false;
+    tasksShown_ = 0;
+    freeLimit_ = 0;
+    ownTaskCount_ = 0;
+
+    NextTask();
+    ShowPrompt();
+    return true;
+}
+
+void CExerciseDlg::AttachFilter()
+{
+    if (entryMode_ == EntryMode::Digits) {
+        digitFilter_.Attach(answer_);
+        answer_->setInputMethodHints(Qt::ImhDigitsOnly);
+    } else if (entryMode_ == EntryMode::CompareSigns) {
+        compareFilter_.Attach(answer_);
+    }
+}
+
+void CExerciseDlg::CreateFontFromSection(std::string_view section, QFont& font)
+{
+    const int height = app_.GetProfileInt(section, "FontHeight", 35);
+    const int width = app_.GetProfileInt(section, "FontWidth", 0);
+    const int weight = app_.GetProfileInt(section, "FontWeight", 400);
+    const int italic = app_.GetProfileInt(section, "Italic", 0);
+    const int underline = app_.GetProfileInt(section, "Underline", 0);
+    const int strikeOut = app_.GetProfileInt(section, "StrikeOut", 0);
+    const std::string name = FaceName(app_.GetProfileString(section, "Name", "Arial"));
+
+    QFont made(QString::fromStdString(name));
+    // Height 0 asks for the default size; a negative one means the same size.
+    if (height != 0)
+        made.setPixelSize(std::min(height == INT_MIN ? INT_MAX : std::abs(height), kMaxFontPixels));
+    made.setWeight(NearestWeight(weight));
+    made.setItalic((italic & 0xFF) != 0);
+    made.setUnderline((underline & 0xFF) != 0);
+    made.setStrikeOut((strikeOut & 0xFF) != 0);
+    if (width != 0) {
+        // A width asks for that average character width instead of the natural one.
+        const int natural = QFontMetrics(made).averageCharWidth();
+        const long long wanted = std::min<long long>(std::llabs(width), kMaxFontPixels);
+        if (natural > 0)
+            made.setStretch(
+                static_cast<int>(std::clamp<long long>(wanted * 100 / natural, 1, 4000)));
+    }
+    font = made;
+}
+
+QColor CExerciseDlg::TextColour(std::string_view section)
+{
+    // Only the low byte of each part counts.
+    const int red = app_.GetProfileInt(section, "Rot", 0) & 0xFF;
+    const int green = app_.GetProfileInt(section, "Gruen", 0) & 0xFF;
+    const int blue = app_.GetProfileInt(section, "Blau", 0) & 0xFF;
+    return QColor(red, green, blue);
+}
+
+const std::string& CExerciseDlg::ExpectedAnswer() const
+{
+    return *expectedAnswer_;
+}
+
+const std::string& CExerciseDlg::TaskText() const
+{
+    return *taskText_;
+}
+
+void CExerciseDlg::NextTask()
+{
+    if (!catalogueEntry_) {
+        RequestClose();
+        return;
+    }
+    if (catalogueEntry_->operation == Operation::OwnFile) {
+        // The pick shows its task itself.
+        NextOwnTask();
+    } else {
+        if (!NextGeneratedTask()) {
+            RequestClose();
+            return;
+        }
+        ShowTask();
+    }
+    if (!ended_)
+        ++tasksShown_;
+}
+
+bool CExerciseDlg::NextGeneratedTask()
+{
+    const ExerciseKind& kind = *catalogueEntry_;
+    if (kind.freeLimit && freeLimit_ == 0 && !AskFreeLimit())
+        return false;
+    if (!MakeTask(generator_, kind, freeLimit_))
+        return false;
+    promptText_ = FromUtf8(kind.prompt);
+    return true;
+}
+
+// Asked once per run.  A limit the kind cannot work with (below 2, or below
+// 3 for three operands, which could never make a task) ends the run.
+bool CExerciseDlg::AskFreeLimit()
+{
+    QString value = QStringLiteral("20");
+    if (seams_.askLimit(value) != IDOK)
+        return false;
+    freeLimit_ = LeadingNumber(value);
+    return freeLimit_ >= std::max(2, catalogueEntry_->smallestFreeLimit);
+}
+
+void CExerciseDlg::NextOwnTask()
+{
+    const ExerciseKind& kind = *catalogueEntry_;
+    if (ownTaskCount_ == 0 && !LoadOwnExercises(std::string(kind.ownFileName))) {
+        seams_.showMessage(FromUtf8(kind.ownFileError));
+        RequestClose();
+        return;
+    }
+    PickOwnExercise(2 * Draws::OwnExercise(ownTaskCount_));
+}
+
+bool CExerciseDlg::LoadOwnExercises(const std::string& fileName)
+{
+    ownTaskCount_ = 0;
+    if (!ReadOwnExerciseFile(fileName, ownLines_))
+        return false;
+    const auto longest = std::min<std::size_t>(ownLines_.greatestLength, INT_MAX);
+    app_.WriteProfileInt("Parameter", "Laenge", static_cast<int>(longest));
+    ownTaskCount_ = ownLines_.PairCount();
+    return ownTaskCount_ != 0;
+}
+
+void CExerciseDlg::PickOwnExercise(int index)
+{
+    OwnTask pair = ::PickOwnExercise(ownLines_, index / 2);
+    ownTask_ = std::move(pair.task);
+    ownAnswer_ = std::move(pair.answer);
+    taskText_ = &ownTask_;
+    expectedAnswer_ = &ownAnswer_;
+    taskLine_->setText(QString::fromStdString(ownTask_));
+}
+
+void CExerciseDlg::ShowTask()
+{
+    expectedAnswer_ = &generator_.GetAnswer();
+    taskText_ = &generator_.GetTaskText();
+    taskLine_->setText(QString::fromStdString(*taskText_));
+}
+
+void CExerciseDlg::ShowPrompt()
+{
+    promptLine_->setText(promptText_);
+}
+
+void CExerciseDlg::OnOK()
+{
+    if (ended_ || !started_)
+        return;
+    if (answered_) {
+        AdvanceOrClose();
+        return;
+    }
+    typedAnswer_ = answer_->text();
+    if (typedAnswer_ == QString::fromStdString(*expectedAnswer_)) {
+        ShowAnswered();
+        ShowPraise();
+        answered_ = true;
+        ++rightCount_;
+    } else {
+        OnWrongAnswer();
+    }
+}
+
+void CExerciseDlg::OnWrongAnswer()
+{
+    const int choice = seams_.askWrongAnswer();
+    if (ended_)
+        return;
+    if (choice == IDCANCEL) {
+        answer_->clear();
+        answer_->setFocus();
+        if (soundOn_ != 0)
+            app_.Sound().Play(QStringLiteral("gemein.wav"));
+        return;
+    }
+    answer_->setText(QString::fromStdString(*expectedAnswer_));
+    if (soundOn_ != 0)
+        app_.Sound().Play(QStringLiteral("drum.wav"));
+    ShowAnswered();
+    answered_ = true;
+}
+
+void CExerciseDlg::ShowAnswered()
+{
+    ok_.AutoLoad(QStringLiteral("NEXT"));
+}
+
+void CExerciseDlg::AdvanceOrClose()
+{
+    if (tasksShown_ < taskTarget_) {
+        ok_.AutoLoad(QStringLiteral("OK"));
+        answer_->clear();
+        answer_->setFocus();
+        NextTask();
+        ShowPrompt();
+        answered_ = false;
+    } else {
+        RequestClose();
+    }
+}
+
+// Lob1 stands for both 0 and 1, so it comes twice as often as each other one.
+void CExerciseDlg::ShowPraise()
+{
+    const std::string key = "Lob" + std::to_string(Draws::PraiseNumber(praiseCount_));
+    promptLine_->setText(QString::fromStdString(app_.GetProfileString("Lobe", key, "")));
+}
+
+void CExerciseDlg::OnHelp()
+{
+    app_.WinHelp(static_cast<quint32>(HelpContextOf(kind_)), CWinApp::HELP_CONTEXT);
+}
+
+void CExerciseDlg::RequestClose()
+{
+    if (ended_)
+        return;
+    const bool earned = rightCount_ == taskTarget_ && rightCount_ != 0;
+    app_.WriteProfileInt("Parameter", "Lobe", earned ? 1 : 0);
+    done(IDCANCEL);
+}
+
+void CExerciseDlg::closeEvent(QCloseEvent* e)
+{
+    RequestClose();
+    e->accept();
+}
+
+bool CExerciseDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched->isWidgetType())
+        ApplyColours(static_cast<QWidget*>(watched));
+    return CDialog::eventFilter(watched, event);
+}
+
+// The colours may change while the window is open (the font commands write
+// them), so every paint of a text control reads them anew.
+void CExerciseDlg::ApplyColours(QWidget* control)
+{
+    const QColor text = TextColour(control == promptLine_ ? "SmallFont" : "BigFont");
+    QPalette palette = control->palette();
+    if (palette.color(QPalette::WindowText) == text && palette.color(QPalette::Text) == text)
+        return;
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    control->setPalette(palette);
+}
+
+void CExerciseDlg::paintEvent(QPaintEvent* e)
+{
+    QPainter painter(this);
+    PaintBackground(painter);
+    // A paint of the whole window (first show, uncovered) puts the focus back
+    // into the answer field; the paints behind a button that redraws itself
+    // must not, or the keyboard could never reach the buttons.
+    if (!focusGiven_ || e->rect().contains(rect())) {
+        focusGiven_ = true;
+        answer_->setFocus();
+    }
+}
+
+// The picture is looked up at every paint, but decoded and stretched again
+// only when its file or the window size has changed.
+void CExerciseDlg::PaintBackground(QPainter& painter)
+{
+    const QFileInfo info(kBackground);
+    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
+    const qint64 size = info.exists() ? info.size() : -1;
+    Background& bg = background_;
+    if (bg.modified != modified || bg.size != size || bg.target != rect().size()) {
+        bg = { modified, size, rect().size(), QImage() };
+        if (size >= 0 && IsBMPFile(kBackground)) {
+            const QImage dib = ReadDIB(kBackground);
+            if (!dib.isNull()) {
+                const qreal ratio = devicePixelRatioF();
+                bg.scaled = QImage(rect().size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                bg.scaled.setDevicePixelRatio(ratio);
+                bg.scaled.fill(Qt::transparent);
+                QPainter scaler(&bg.scaled);
+                StretchDIB(scaler, dib, QRect(QPoint(), rect().size()));
+            }
+        }
+    }
+    if (!bg.scaled.isNull())
+        painter.drawImage(rect().topLeft(), bg.scaled);
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "engine/CTaskGenerator.h"
+#include "engine/OwnExerciseFile.h"
+#include "feedback/CBitmapButton.h"
+#include "feedback/CDialog.h"
+#include "settings/CCompareEdit.h"
+#include "settings/CDigitEdit.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class CWinApp;
+class QLabel;
+class QLineEdit;
+struct ExerciseKind;
+
+// One exercise run: shows the tasks of one kind one after another, checks
+// the typed answers exactly, praises right ones, offers to try again or to
+// see the solution for wrong ones, and on its way out records in
+// "Parameter"/"Lobe" whether every task of the run was answered right.
+//
+// exec() starts the run before the window appears, so a run that ends before
+// its first task (a cancelled or unusable limit, an unusable own-exercise
+// file) never shows an empty window.  Callers that show the window
+// themselves call OnInitDialog() first.
+class CExerciseDlg : public CDialog {
+    Q_OBJECT
+public:
+    // The modal questions of a run.  The defaults open the real dialogs;
+    // tests answer them directly, without a nested event loop.
+    struct Seams {
+        // Limit dialog over value ("20"); returns IDOK with value set, or
+        // anything else when cancelled.
+        std::function<int(QString& value)> askLimit;
+        // Wrong-answer dialog: IDCANCEL means try again, anything else solve.
+        std::function<int()> askWrongAnswer;
+        // A warning with title "Pilo" and one OK button.
+        std::function<void(const QString& text)> showMessage;
+    };
+
+    // Client area in pixels: 422 x 246 dialog units.
+    static constexpr int kClientWidth = 633;
+    static constexpr int kClientHeight = 400;
+
+    CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* parent = nullptr);
+    ~CExerciseDlg() override;
+
+    Seams& DialogSeams() { return seams_; }
+
+    int exec() override;
+    void done(int r) override;
+
+    bool OnInitDialog();
+    void OnOK() override;
+    // The close request: records the reward flag, then ends like Cancel.
+    void RequestClose();
+
+    bool HasEnded() const { return ended_; }
+    int Kind() const { return kind_; }
+    int TasksShown() const { return tasksShown_; }
+    int RightCount() const { return rightCount_; }
+    bool Answered() const { return answered_; }
+    const std::string& ExpectedAnswer() const;
+    const std::string& TaskText() const;
+
+    QLabel* TaskLine() const { return taskLine_; }
+    QLabel* PromptLine() const { return promptLine_; }
+    QLineEdit* AnswerField() const { return answer_; }
+    CBitmapButton& OkButton() { return ok_; }
+    CBitmapButton& HelpButton() { return help_; }
+    CBitmapButton& CancelButton() { return cancel_; }
+    const QFont& BigFont() const { return bigFont_; }
+    const QFont& SmallFont() const { return smallFont_; }
+
+    // A display font from the ten keys of section ("BigFont", "SmallFont").
+    void CreateFontFromSection(std::string_view section, QFont& font);
+    // The text colour of a section, read from the profile every time.
+    QColor TextColour(std::string_view section);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void PlaceButton(CBitmapButton& button, const char* name, int dluX, int dluY, int dluW,
+        int dluH, const QString& caption);
+    void AttachFilter();
+    void SetDefaultSeams();
+
+    void NextTask();
+    bool NextGeneratedTask();
+    bool AskFreeLimit();
+    void NextOwnTask();
+    void ShowTask();
+    void ShowPrompt();
+    void AdvanceOrClose();
+    void ShowPraise();
+    void OnWrongAnswer();
+    void OnHelp();
+    void ShowAnswered();
+
+    bool LoadOwnExercises(const std::string& fileName);
+    void PickOwnExercise(int index);
+
+    void ApplyColours(QWidget* control);
+    void PaintBackground(QPainter& painter);
+
+    CWinApp& app_;
+    const int kind_;
+    const int entryMode_;
+    const ExerciseKind* catalogueEntry_;
+    Seams seams_;
+
+    QLabel* promptLine_ = nullptr;
+    QLabel* taskLine_ = nullptr;
+    CBitmapButton ok_;
+    QLineEdit* answer_ = nullptr;
+    CBitmapButton help_;
+    CBitmapButton cancel_;
+    CDigitEdit digitFilter_;
+    CCompareEdit compareFilter_;
+    QFont bigFont_;
+    QFont smallFont_;
+
+    CTaskGenerator generator_;
+    QString promptText_;
+    int taskTarget_ = 0;
+    int soundOn_ = 0;
+    int praiseCount_ = 0;
+    int freeLimit_ = 0;
+    int tasksShown_ = 0;
+    int rightCount_ = 0;
+    bool answered_ = false;
+    QString typedAnswer_;
+
+    OwnExerciseList ownLines_;
+    int ownTaskCount_ = 0;
+    std::string ownTask_;
+    std::string ownAnswer_;
+    const std::string* expectedAnswer_;
+    const std::string* taskText_;
+
+    bool started_ = false;
+    bool ended_ = false;
+    bool focusGiven_ = false;
+
+    // The background picture is decoded again only when its file changes.
+    struct Background {
+        QDateTime modified;
+        qint64 size = -1;
+        QSize target;
+        QImage scaled;
+    } background_;
+};
