@@ -9,7 +9,14 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kTextEnds { "\r\0", 2 };
+// A CR or a NUL ends the text, as it did for the C strings of old.
+std::size_t TextEnd(std::string_view line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && line[i] != '\r' && line[i] != '\0')
+        ++i;
+    return i;
+}
 
 bool IsContinuationByte(char c)
 {
@@ -29,7 +36,7 @@ std::string_view CutToLimit(std::string_view text, std::size_t limit)
 
 void AddEntry(OwnExerciseList& list, std::string_view line)
 {
-    std::string_view text = line.substr(0, std::min(line.find_first_of(kTextEnds), line.size()));
+    std::string_view text = line.substr(0, TextEnd(line));
     text = CutToLimit(text, kOwnEntryMaxBytes);
     list.greatestLength = std::max(list.greatestLength, text.size());
     list.entries.push_back(TextCodec::DecodeLine(text));

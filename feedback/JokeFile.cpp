@@ -8,7 +8,14 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kTextEnds { "\r\0", 2 };
+// A CR or a NUL ends the text, as it did for the C strings of old.
+std::size_t TextEnd(std::string_view line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && line[i] != '\r' && line[i] != '\0')
+        ++i;
+    return i;
+}
 
 bool IsContinuationByte(char c)
 {
@@ -42,7 +49,7 @@ void AddLine(std::vector<std::string>& lines, std::string_view raw)
     while (lines.size() < kJokeMaxLines) {
         const Piece piece = FirstPiece(rest);
         const std::string_view shown = rest.substr(0, piece.bytes);
-        lines.emplace_back(shown.substr(0, std::min(shown.find_first_of(kTextEnds), shown.size())));
+        lines.emplace_back(shown.substr(0, TextEnd(shown)));
         if (piece.characters < kJokeLineChars)
             return;
         rest.remove_prefix(piece.bytes);
