@@ -3,7 +3,6 @@
 #include "engine/FileBytes.h"
 #include "settings/TextCodec.h"
 
-#include <algorithm>
 
 namespace {
 
