@@ -262,6 +262,16 @@ const std::string* IniDocument::Find(std::string_view section, std::string_view 
     return it == s->keys.end() ? nullptr : &it->second.value;
 }
 
+std::vector<IniDocument::Entry> IniDocument::Entries() const
+{
+    std::vector<Entry> entries;
+    for (const auto& [section, index] : m_sectionIndex) {
+        for (const auto& [key, found] : m_sections[index].keys)
+            entries.push_back({ section, key, found.value });
+    }
+    return entries;
+}
+
 std::string IniDocument::Encode(std::string_view utf8) const
 {
     if (m_encoding == Encoding::Utf16Le)

@@ -43,6 +43,14 @@ public:
     // At most kMaxTextLength UTF-8 characters.
     static std::string_view Cut(std::string_view text);
 
+    // Every value a read can reach, with section and key in lower case.
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    std::vector<Entry> Entries() const;
+
     Encoding encoding() const { return m_encoding; }
     std::size_t sectionCount() const { return m_sections.size(); }
 
