@@ -1,7 +1,9 @@
-#include <cstdio>
+#include "app/CTrainerApp.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::fprintf(stderr, "Pilo: the main window is not built yet.\n");
-    return 1;
+    CTrainerApp app(argc, argv);
+    if (!app.InitInstance())
+        return 0;
+    return app.exec();
 }

@@ -1,0 +1,55 @@
+#include "app/BackgroundView.h"
+
+#include "app/CWinApp.h"
+#include "feedback/Dib.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+BackgroundView::BackgroundView(CWinApp& app, QWidget* parent)
+    : QWidget(parent)
+    , app_(app)
+{
+    setObjectName(QStringLiteral("background"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect BackgroundView::ClientRect() const
+{
+    QRect client = rect();
+    if (belowHeight_)
+        client.setHeight(client.height() + belowHeight_());
+    return client;
+}
+
+const QImage& BackgroundView::Picture()
+{
+    const QString name
+        = QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild", "pilo.bmp"));
+    const QFileInfo info(name);
+    const QString path = info.absoluteFilePath();
+    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
+    const qint64 size = info.exists() ? info.size() : -1;
+    if (path != cachedPath_ || modified != cachedModified_ || size != cachedSize_) {
+        cachedPath_ = path;
+        cachedModified_ = modified;
+        cachedSize_ = size;
+        cached_ = size >= 0 ? LoadPicture(name, true) : QImage();
+    }
+    return cached_;
+}
+
+void BackgroundView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(128, 128, 128));
+    const QImage& picture = Picture();
+    if (picture.isNull()) {
+        pictureRect_ = {};
+        return;
+    }
+    const QRect client = ClientRect();
+    const QPoint origin = client.topLeft() + CentredOrigin(client.size(), picture.size());
+    DrawDIB(painter, picture, origin.x(), origin.y());
+    pictureRect_ = QRect(origin, picture.size());
+}

@@ -1,0 +1,159 @@
+#include "app/CTrainerApp.h"
+
+#include "app/CHelpViewer.h"
+#include "app/CMainFrame.h"
+#include "engine/Catalogue.h"
+#include "engine/RandomSource.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QWindow>
+
+namespace {
+
+constexpr int kPictureReward = 0;
+constexpr int kJokeReward = 1;
+constexpr int kRandomReward = 2;
+constexpr int kNoReward = 3;
+
+// Raw draws until one is 0 or 1: the literal rule keeps one clock second
+// giving one outcome.
+int DrawPictureOrJoke()
+{
+    RandomSource::SeedFromClock();
+    int draw = RandomSource::Next();
+    while (draw > 1)
+        draw = RandomSource::Next();
+    return draw;
+}
+
+} // namespace
+
+CTrainerApp::CTrainerApp(int& argc, char** argv)
+    : QApplication(argc, argv)
+    , CWinApp(TrainerAppParts::profile, TrainerAppParts::player)
+{
+    setApplicationName(QStringLiteral("Pilo"));
+    setApplicationDisplayName(QStringLiteral("Pilo"));
+    LoadTranslations();
+    SetHelpHandler([this](quint32 data, quint32 command) { ShowHelp(data, command); });
+    dialogs_ = DialogRunner::Real(*this, [this]() -> QWidget* { return frame_.get(); });
+}
+
+CTrainerApp::~CTrainerApp()
+{
+    help_.reset();
+    frame_.reset();
+}
+
+void CTrainerApp::LoadTranslations()
+{
+    // Qt's own buttons and dialogs ("Abbrechen", "Schließen") speak German too.
+    translator_ = std::make_unique<QTranslator>();
+    if (translator_->load(
+            QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator_.get());
+}
+
+bool CTrainerApp::InitInstance()
+{
+    frame_ = std::make_unique<CMainFrame>(*this);
+    frame_->SetCommandRouter([this](int id) { OnCommand(id); });
+    frame_->resize(620, 440);
+    frame_->showMaximized();
+    return true;
+}
+
+void CTrainerApp::WinHelp(quint32 data, quint32 command)
+{
+    CWinApp::WinHelp(data, command);
+}
+
+void CTrainerApp::ShowHelp(quint32 data, quint32 command)
+{
+    if (!help_) {
+        help_ = std::make_unique<CHelpViewer>();
+        // The viewer is an aid beside the main window: closing the main
+        // window ends the program even while the viewer is open.
+        help_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    help_->OpenTopic(data, command);
+    // A modal dialog asking for help would block the viewer's input unless
+    // the viewer belongs to it for the time being.
+    QWidget* owner = activeModalWidget();
+    help_->winId();
+    if (QWindow* window = help_->windowHandle())
+        window->setTransientParent(owner ? owner->windowHandle() : nullptr);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void CTrainerApp::OnCommand(int id)
+{
+    if (const ExerciseKind* kind = FindExerciseKind(id)) {
+        RunExercise(kind->id, kind->entryMode);
+        return;
+    }
+    auto run = [](const std::function<void()>& dialog) {
+        if (dialog)
+            dialog();
+    };
+    switch (id) {
+    case Command::Options:
+        OnOptions();
+        break;
+    case Command::PraiseList:
+        run(dialogs_.praiseList);
+        break;
+    case Command::About:
+        run(dialogs_.about);
+        break;
+    case Command::Contact:
+        run(dialogs_.contact);
+        break;
+    case Command::OwnExercisesHelp:
+    case Command::Internet:
+    case Command::OtherPrograms:
+        WinHelp(quint32(HelpContextOf(id)), HELP_CONTEXT);
+        break;
+    case Command::Exit:
+        if (frame_)
+            frame_->close();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTrainerApp::RunExercise(int kind, int entryMode)
+{
+    if (dialogs_.exercise)
+        dialogs_.exercise(kind, entryMode);
+    ShowDueReward();
+}
+
+void CTrainerApp::ShowDueReward()
+{
+    if (GetProfileInt("Parameter", "Lobe", 0) == 0)
+        return;
+    int rewardKind = GetProfileInt("Parameter", "Belohnungsart", kNoReward);
+    if (rewardKind == kRandomReward)
+        rewardKind = DrawPictureOrJoke() == 0 ? kPictureReward : kJokeReward;
+    if (rewardKind == kPictureReward && dialogs_.pictureReward)
+        dialogs_.pictureReward();
+    else if (rewardKind == kJokeReward && dialogs_.jokeReward)
+        dialogs_.jokeReward();
+    WriteProfileInt("Parameter", "Lobe", 0);
+}
+
+void CTrainerApp::OnOptions()
+{
+    if (dialogs_.options)
+        dialogs_.options();
+    if (GetProfileInt("Parameter", "Changed", 0) == 0)
+        return;
+    if (frame_)
+        frame_->RepaintBackground();
+    WriteProfileInt("Parameter", "Changed", 0);
+}

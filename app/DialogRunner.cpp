@@ -1,0 +1,60 @@
+#include "app/DialogRunner.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CContactDlg.h"
+#include "app/CWinApp.h"
+#include "app/EditDisplayFont.h"
+#include "engine/CExerciseDlg.h"
+#include "feedback/CJokeRewardDlg.h"
+#include "feedback/CPictureRewardDlg.h"
+#include "feedback/CSoundDlg.h"
+#include "settings/COptionsSheet.h"
+#include "settings/CPraiseListDlg.h"
+
+namespace {
+
+QWidget* ParentOf(const DialogRunner::ParentFinder& parent)
+{
+    return parent ? parent() : nullptr;
+}
+
+// A dialog that takes the application object, run to its end.
+template <typename Dialog>
+std::function<void()> WithApp(CWinApp& app, DialogRunner::ParentFinder parent)
+{
+    return [app = &app, parent] {
+        Dialog dialog(*app, ParentOf(parent));
+        dialog.exec();
+    };
+}
+
+template <typename Dialog> std::function<void()> Plain(DialogRunner::ParentFinder parent)
+{
+    return [parent] {
+        Dialog dialog(ParentOf(parent));
+        dialog.exec();
+    };
+}
+
+} // namespace
+
+DialogRunner DialogRunner::Real(CWinApp& app, ParentFinder parent)
+{
+    DialogRunner runner;
+    runner.exercise = [app = &app, parent](int kind, int entryMode) {
+        CExerciseDlg dialog(*app, kind, entryMode, ParentOf(parent));
+        dialog.exec();
+    };
+    runner.pictureReward = WithApp<CPictureRewardDlg>(app, parent);
+    runner.jokeReward = WithApp<CJokeRewardDlg>(app, parent);
+    runner.options = WithApp<COptionsSheet>(app, parent);
+    runner.praiseList = WithApp<CPraiseListDlg>(app, parent);
+    runner.sound = WithApp<CSoundDlg>(app, parent);
+    runner.about = Plain<CAboutDlg>(parent);
+    runner.contact = Plain<CContactDlg>(parent);
+    runner.displayFont
+        = [app = &app, parent](const std::string& section, int minSize, int maxSize) {
+              ::EditDisplayFont(*app, ParentOf(parent), section, minSize, maxSize);
+          };
+    return runner;
+}
