@@ -1,0 +1,130 @@
+#pragma once
+
+// Drives one exercise window without nested event loops: the limit and
+// wrong-answer dialogs and the message box are answered from queues, the
+// current directory is a fresh temporary folder and the random source runs
+// from a fixed clock.
+
+#include "TestSupport.h"
+#include "engine/CExerciseDlg.h"
+#include "engine/Catalogue.h"
+#include "engine/RandomSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+
+// A temporary folder as current directory for the lifetime of the object.
+class InTemporaryDir {
+public:
+    InTemporaryDir()
+        : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(dir_.path());
+    }
+    ~InTemporaryDir() { QDir::setCurrent(previous_); }
+    InTemporaryDir(const InTemporaryDir&) = delete;
+    InTemporaryDir& operator=(const InTemporaryDir&) = delete;
+
+    static void Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+private:
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+class ExerciseRun {
+public:
+    static constexpr qint64 kClock = 1'000'000;
+
+    explicit ExerciseRun(qint64 clock = kClock)
+    {
+        RandomSource::SetClock([clock] { return clock; });
+    }
+    ~ExerciseRun()
+    {
+        dlg.reset();
+        RandomSource::SetClock(nullptr);
+    }
+
+    // Opens the window for kind with the catalogue's entry mode and starts
+    // the run, as exec() would, then shows it.
+    CExerciseDlg& Open(int kind)
+    {
+        const ExerciseKind* entry = FindExerciseKind(kind);
+        dlg = std::make_unique<CExerciseDlg>(app, kind, entry ? entry->entryMode : 0);
+        auto& seams = dlg->DialogSeams();
+        seams.askLimit = [this](QString& value) {
+            asked.limit.push_back(value);
+            if (limitReplies.empty())
+                return int(CDialog::IDCANCEL);
+            const QString reply = limitReplies.front();
+            limitReplies.pop_front();
+            if (reply == QLatin1String("cancel"))
+                return int(CDialog::IDCANCEL);
+            value = reply;
+            return int(CDialog::IDOK);
+        };
+        seams.askWrongAnswer = [this] {
+            ++asked.wrong;
+            if (wrongReplies.empty())
+                return int(CDialog::IDCANCEL);
+            const int reply = wrongReplies.front();
+            wrongReplies.pop_front();
+            return reply;
+        };
+        seams.showMessage = [this](const QString& text) { asked.messages.append(text); };
+        dlg->OnInitDialog();
+        if (!dlg->HasEnded())
+            dlg->show();
+        return *dlg;
+    }
+
+    void Type(const QString& text) { dlg->AnswerField()->setText(text); }
+    void Ok() { dlg->OkButton().click(); }
+    void AnswerRight()
+    {
+        Type(QString::fromStdString(dlg->ExpectedAnswer()));
+        Ok();
+    }
+    QString Expected() const { return QString::fromStdString(dlg->ExpectedAnswer()); }
+    QString TaskLine() const { return dlg->TaskLine()->text(); }
+    QString PromptLine() const { return dlg->PromptLine()->text(); }
+
+    // The reward flag as written, -1 when it was never written.
+    int WrittenFlag() const
+    {
+        int flag = -1;
+        for (const auto& w : app.profile.Writes())
+            if (w.section == "Parameter" && w.key == "Lobe")
+                flag = std::stoi(w.value);
+        return flag;
+    }
+    bool Wrote(std::string_view key) const
+    {
+        for (const auto& w : app.profile.Writes())
+            if (w.key == key)
+                return true;
+        return false;
+    }
+
+    TestApp app;
+    std::unique_ptr<CExerciseDlg> dlg;
+    std::deque<QString> limitReplies; // a value, or "cancel"
+    std::deque<int> wrongReplies; // IDOK solves, IDCANCEL tries again
+    struct {
+        QStringList limit;
+        int wrong = 0;
+        QStringList messages;
+    } asked;
+};
