@@ -141,6 +141,9 @@ Indexed quantise(const QImage& source)
     std::vector<Colour> colours;
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         colours.push_back({ it.key(), it.value() });
+    // QHash iterates in a different order in every run; the file must not change.
+    std::sort(colours.begin(), colours.end(),
+        [](const Colour& a, const Colour& b) { return a.rgb < b.rgb; });
 
     Indexed result;
     if (colours.size() <= kMaxColours) {
