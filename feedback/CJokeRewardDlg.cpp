@@ -1,0 +1,102 @@
+#include "feedback/CJokeRewardDlg.h"
+
+#include "app/CWinApp.h"
+#include "engine/Draws.h"
+#include "feedback/Dib.h"
+#include "feedback/JokeFile.h"
+#include "feedback/RewardWindow.h"
+#include "feedback/SoundPlayer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <string>
+#include <vector>
+
+CJokeRewardDlg::CJokeRewardDlg(CWinApp& app, QWidget* parent)
+    : CDialog(parent)
+    , ok_(this)
+    , app_(app)
+{
+    setWindowTitle(QStringLiteral("Und jetzt ein lustiger Witz !"));
+    setObjectName(QStringLiteral("jokeRewardDialog"));
+    // Without a joke nothing takes the focus at start; the dialog itself
+    // holds it, so Enter and Escape still close it.
+    if (!OnInitDialog())
+        setFocus();
+}
+
+bool CJokeRewardDlg::OnInitDialog()
+{
+    setFixedSize(RewardWindow::ClientSize(kWindowSize));
+
+    font_ = QFont(QStringLiteral("Arial"));
+    font_.setPixelSize(25);
+    font_.setWeight(QFont::Normal);
+    font_.setItalic(false);
+
+    ok_.setObjectName(QStringLiteral("okButton"));
+    ok_.AutoLoad(QStringLiteral("OK"));
+    ok_.move((kButtonSpan - ok_.width()) / 2, kButtonTop);
+    connect(&ok_, &QAbstractButton::clicked, this, &CJokeRewardDlg::OnOK);
+
+    count_ = app_.GetProfileInt("Parameter", "Witze", 0);
+    if (!LoadJoke())
+        return false;
+    if (app_.GetProfileInt("Parameter", "Sound", 0) != 0)
+        app_.Sound().Play(QStringLiteral("lachen.wav"));
+    ok_.setFocus();
+    return true;
+}
+
+bool CJokeRewardDlg::LoadJoke()
+{
+    const int number = Draws::JokeNumber(count_);
+    if (number == 0)
+        return false;
+    std::vector<std::string> lines;
+    if (!ReadJokeFile(JokeFileName(number), lines))
+        return false;
+    jokeNumber_ = number;
+    for (const std::string& line : lines)
+        lines_.append(QString::fromStdString(line));
+    return true;
+}
+
+int CJokeRewardDlg::LineHeight() const
+{
+    return QFontMetrics(font_).size(Qt::TextSingleLine, QStringLiteral("W")).height();
+}
+
+QPoint CJokeRewardDlg::LineOrigin(int i) const
+{
+    return QPoint(kTextLeft, kTextTop + i * (LineHeight() + kLineGap));
+}
+
+void CJokeRewardDlg::paintEvent(QPaintEvent* e)
+{
+    CDialog::paintEvent(e);
+    // The joke is written on its picture; without the picture there is
+    // nothing to write on.
+    const QImage picture = LoadPicture(QStringLiteral("joke.bmp"), false);
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    DrawDIB(painter, picture, 0, 0);
+    DrawLines(painter);
+}
+
+void CJokeRewardDlg::DrawLines(QPainter& painter) const
+{
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const int ascent = QFontMetrics(font_).ascent();
+    for (int i = 0; i < lines_.size(); ++i) {
+        const QPoint origin = LineOrigin(i);
+        // Lines below the window could never show.
+        if (origin.y() >= height())
+            break;
+        painter.drawText(origin.x(), origin.y() + ascent, lines_[i]);
+    }
+}
