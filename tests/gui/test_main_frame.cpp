@@ -1,0 +1,457 @@
+#include "TestSupport.h"
+
+#include "app/BackgroundView.h"
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// One menu as its entries' ids in order, 0 for a separator line.
+QList<int> Layout(QMenu* menu)
+{
+    QList<int> ids;
+    for (QAction* action : menu->actions())
+        ids.append(action->isSeparator() ? 0 : action->data().toInt());
+    return ids;
+}
+
+QMenu* MenuNamed(CMainFrame& frame, const QString& title)
+{
+    for (QAction* action : frame.menuBar()->actions())
+        if (action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+QImage Filled(QSize size, QColor color)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+const QColor kGrey(128, 128, 128);
+
+} // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void caption();
+    void menuTitles();
+    void menuLayout_data();
+    void menuLayout();
+    void menuEntry_data();
+    void menuEntry();
+    void commands_data();
+    void commands();
+    void f1AsksForTheContents();
+    void promptWhileHighlighted_data();
+    void promptWhileHighlighted();
+    void widenedWhileMenuOpen();
+    void dateAndTimePanes_data();
+    void dateAndTimePanes();
+    void lockPanes_data();
+    void lockPanes();
+    void statusBarToggleKeepsPanes();
+    void background_data();
+    void background();
+
+private:
+    std::unique_ptr<TestApp> app_;
+    std::unique_ptr<CMainFrame> frame_;
+    QList<int> routed_;
+    QStringList dialogs_;
+};
+
+void TestMainFrame::init()
+{
+    app_ = std::make_unique<TestApp>();
+    frame_ = std::make_unique<CMainFrame>(*app_);
+    routed_.clear();
+    dialogs_.clear();
+    frame_->SetCommandRouter([this](int id) { routed_.append(id); });
+    DialogRunner& d = frame_->Dialogs();
+    d.sound = [this] { dialogs_.append("sound"); };
+    d.displayFont = [this](const std::string& section, int minSize, int maxSize) {
+        dialogs_.append(QStringLiteral("font %1 %2 %3")
+                            .arg(QString::fromStdString(section))
+                            .arg(minSize)
+                            .arg(maxSize));
+    };
+}
+
+void TestMainFrame::cleanup()
+{
+    frame_.reset();
+    app_.reset();
+}
+
+void TestMainFrame::caption()
+{
+    QCOMPARE(frame_->windowTitle(), QStringLiteral("Pilo für Windows 95 V1.11"));
+    QVERIFY(!frame_->windowIcon().isNull());
+}
+
+void TestMainFrame::menuTitles()
+{
+    QStringList titles;
+    for (QAction* action : frame_->menuBar()->actions())
+        titles.append(action->text());
+    QCOMPARE(
+        titles, (QStringList { "Plus", "Minus", "Vergleiche", "Eigene", "Optionen", "&Hilfe" }));
+}
+
+void TestMainFrame::menuLayout_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::newRow("Plus ends with a separator and Beenden")
+        << "Plus"
+        << QList<int> { 32771, 32772, 32773, 0, 32775, 32776, 32777, 0, 32778, 32779, 32780, 0,
+               32781, 32782, 32783, 0, 32810, 32786, 0, 57665 };
+    QTest::newRow("Minus") << "Minus"
+                           << QList<int> { 32787, 32788, 32789, 0, 32790, 32792, 32793, 0, 32794,
+                                  32795, 32796, 0, 32797, 32798, 32799, 0, 32800, 32801 };
+    QTest::newRow("Vergleiche") << "Vergleiche"
+                                << QList<int> { 32802, 32803, 32804, 0, 32805, 0, 32806, 32807 };
+    QTest::newRow("Eigene") << "Eigene" << QList<int> { 32811, 32812, 32813, 32814 };
+    QTest::newRow("Optionen") << "Optionen"
+                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809 };
+    QTest::newRow("Hilfe") << "&Hilfe"
+                           << QList<int> { 57667, 0, 32819, 0, 32823, 0, 32826, 32821, 0, 57664 };
+}
+
+void TestMainFrame::menuLayout()
+{
+    QFETCH(QString, menu);
+    QFETCH(QList<int>, ids);
+    QMenu* popup = MenuNamed(*frame_, menu);
+    QVERIFY(popup);
+    QCOMPARE(Layout(popup), ids);
+}
+
+void TestMainFrame::menuEntry_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("prompt");
+    auto row = [](int id, const char* text, const char* prompt) {
+        QTest::addRow("%d %s", id, text)
+            << id << QString::fromUtf8(text) << QString::fromUtf8(prompt);
+    };
+    row(32771, "Aufgaben kleiner 6", "Plusaufgaben, deren Ergebnis kleiner 6 bleibt");
+    row(32772, "Aufgaben kleiner 10", "Plusaufgaben, deren Ergebnis kleiner 10 bleibt.");
+    row(32773, "Plusaufgaben kleiner ?...",
+        "Plusaufgaben, deren Ergebnis eine frei einstellbare Grenze nicht überschreiten.");
+    row(32775, "Nachfolger bis 10", "Finde den Nachfolger einer Zahl kleiner 10");
+    row(32776, "Nachfolger bis 20", "Finde den Nachfolger einer Zahl kleiner 20");
+    row(32777, "Nachfolger bis ?...",
+        "Löse Aufgaben mit einer Unbekannten : wenn a + 12 = 25, dann a = ?");
+    row(32778, "Lange Aufgaben bis 10",
+        "Löse Aufgaben mit drei Summanden. Das Ergebnis überschreitet 10 nicht.");
+    row(32779, "Lange Aufgaben kleiner 20",
+        "Addiere drei Zahlen, die Summe ergibt eine Zahl kleiner 20");
+    row(32780, "Lange Aufgaben kleiner ? ....",
+        "Addiere drei Zahlen, deren Summe kleiner einer frei bestimmbaren Grenze sind.");
+    row(32781, "Aufgaben mit einer Unbekannten", "Beispiel : sei a + 10 = 20, dann a = ?");
+    row(32782, "Aufgaben mit zwei Unbekannten", "Sei a = 10 und b = 14, dann a + b = ?");
+    row(32783, "Gleichungen mit einer Unbekannten", "sei a + 38 =  56, dann a = ??");
+    row(32810, "Aufgaben zwischen 10 und 20",
+        "Addiere zwei Zahlen, deren Summe zwischen 10 und 20 liegt.");
+    row(32786, "Vielfache von 10", "Addiere zwei Zahlen, die ein Vielfaches von 10 sind.");
+    row(57665, "&Beenden", "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.");
+    row(32787, "Aufgaben kleiner 6", "Subtrahiere zwei Zahlen. Die Differenz bleibt kleiner 6");
+    row(32788, "Aufgaben kleiner 10", "Subtrahiere zwei Zahlen. Die Summe bleibt kleiner 10");
+    row(32789, "Aufgaben kleiner ? ...", "");
+    row(32790, "Vorgänger bis 10", "Finde den Vorgänger einer Zahl kleiner 10");
+    row(32792, "Vorgänger bis 20", "Finde den Vorgänger einer Zahl kleiner 20");
+    row(32793, "Vorgänger bis ? ....", "Finde den Vorgänger einer Zahl kleiner ?...");
+    row(32794, "Lange Aufgaben bis 10",
+        "Subtrahiere drei Zahlen. Das Ergebnis überschreitet 10 nicht.");
+    row(32795, "Lange Aufgaben bis 20",
+        "Subtrahiere drei Zahlen. Das Ergebnis überschreitet 20 nicht.");
+    row(32796, "Lange Aufgaben bis ?...",
+        "Subtrahiere drei Zahlen. Das Ergebnis überschreitet eine frei bestimmbare Grenze nicht.");
+    row(32797, "Aufgaben mit einer Unbekannten", "Beispiel : sei a - 20 = 45, dann a = ??");
+    row(32798, "Aufgaben mit zwei Unbekannten", "Sei a = 14 und b = 10, dann a - b = ?");
+    row(32799, "Gleichungen mit einer Unbekannten", "sei a - 12 = 45, dann a = ??");
+    row(32800, "Aufgaben zwischen 10 und 20",
+        "Subtrahiere zwei Zahlen, deren Summe zwischen 10 und 20 liegt.");
+    row(32801, "Vielfache von 10", "Subtrahiere zwei Zahlen, die ein Vielfaches von 10 sind.");
+    row(32802, "Zwei Zahlen kleiner 10", "Vergleiche zwei Zahlen kleiner 10");
+    row(32803, "Zwei Zahlen kleiner 20", "Vergleiche zwei Zahlen kleiner 20");
+    row(32804, "Zwei Zahlen kleiner 100", "Vergleiche zwei Zahlen kleiner  100");
+    row(32805, "Vielfache von 10", "Vergleiche zwei Zahlen, die ein Vielfaches von 10 sind.");
+    row(32806, "Zwei Summen", "Beispiel : 23 + 24 ? 12 + 23");
+    row(32807, "Summe mit Differenz", "Beispiel : 12 + 45 ? 34 - 23");
+    const char* own = "Lesen Sie bitte in der Hilfedatei \"Eigene Übungen erstellen\"";
+    row(32811, "Eigene 1", own);
+    row(32812, "Eigene 2", own);
+    row(32813, "Eigene 3", own);
+    row(32814, "Eigene 4", own);
+    row(59393, "S&tatusleiste", "Blendet die Statusleiste ein oder aus.");
+    row(32774, "Einstellungen", "Grundlegende Programmeinstellungen setzen");
+    row(32791, "Eigene Lobe", "Hier können Sie Ihre eigenen Sprüche eingeben.");
+    row(32860, "Sound", "Soundausgabe einschalten bzw. abschalten");
+    row(32808, "Großer Zeichensatz", "");
+    row(32809, "Kleiner Zeichensatz", "");
+    row(57667, "&Hilfethemen", "Listet die Hilfethemen auf.");
+    row(32819, "Fragen und Probleme", "Kontaktadresse und Hotline");
+    row(32823, "Eigene Übungen", "Informationen zu dem Menü \"Eigene\"");
+    row(32821, "Internet", "Besuchen Sie unsere WEB-Page im Internet !");
+    row(57664, "Inf&o über Pilo...",
+        "Zeigt Programm-Informationen, Versionsnummer und Copyright an.");
+}
+
+void TestMainFrame::menuEntry()
+{
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QFETCH(QString, prompt);
+    QAction* action = frame_->Action(id);
+    QVERIFY(action);
+    QCOMPARE(action->objectName(), QStringLiteral("action%1").arg(id));
+    QCOMPARE(action->data().toInt(), id);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->statusTip(), prompt);
+    QVERIFY2(action->shortcut().isEmpty(), "only F1 has a key");
+}
+
+void TestMainFrame::commands_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("dialogs");
+    QTest::addColumn<QList<int>>("routed");
+    QTest::addColumn<int>("helpRequests");
+    QTest::newRow("Sound opens the sound dialog")
+        << 32860 << QStringList { "sound" } << QList<int> {} << 0;
+    QTest::newRow("big font 25 to 45")
+        << 32808 << QStringList { "font BigFont 25 45" } << QList<int> {} << 0;
+    QTest::newRow("small font 20 to 30")
+        << 32809 << QStringList { "font SmallFont 20 30" } << QList<int> {} << 0;
+    QTest::newRow("help contents stays in the window")
+        << 57667 << QStringList {} << QList<int> {} << 1;
+    QTest::newRow("an exercise goes to the application")
+        << 32772 << QStringList {} << QList<int> { 32772 } << 0;
+    QTest::newRow("Einstellungen goes to the application")
+        << 32774 << QStringList {} << QList<int> { 32774 } << 0;
+    QTest::newRow("about goes to the application")
+        << 57664 << QStringList {} << QList<int> { 57664 } << 0;
+    QTest::newRow("Internet goes to the application")
+        << 32821 << QStringList {} << QList<int> { 32821 } << 0;
+}
+
+void TestMainFrame::commands()
+{
+    QFETCH(int, id);
+    QFETCH(QStringList, dialogs);
+    QFETCH(QList<int>, routed);
+    QFETCH(int, helpRequests);
+    frame_->Action(id)->trigger();
+    QCOMPARE(dialogs_, dialogs);
+    QCOMPARE(routed_, routed);
+    QCOMPARE(int(app_->help.size()), helpRequests);
+    if (helpRequests)
+        QCOMPARE(app_->help.front(), (HelpRequest { 0, CWinApp::HELP_FINDER }));
+}
+
+void TestMainFrame::f1AsksForTheContents()
+{
+    frame_->show();
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    QTest::keyClick(frame_.get(), Qt::Key_F1);
+    QCOMPARE(app_->help, (std::vector<HelpRequest> { { 0, CWinApp::HELP_FINDER } }));
+    QVERIFY(routed_.isEmpty());
+}
+
+void TestMainFrame::promptWhileHighlighted_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("entry with a prompt")
+        << "Plus" << 32771 << "Plusaufgaben, deren Ergebnis kleiner 6 bleibt";
+    QTest::newRow("Minus free limit shows an empty pane") << "Minus" << 32789 << "";
+    QTest::newRow("big font shows an empty pane") << "Optionen" << 32808 << "";
+    QTest::newRow("small font shows an empty pane") << "Optionen" << 32809 << "";
+}
+
+void TestMainFrame::promptWhileHighlighted()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, id);
+    QFETCH(QString, message);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    QMenu* popup = MenuNamed(*frame_, menu);
+    frame_->menuBar()->setActiveAction(popup->menuAction());
+    QTRY_VERIFY(popup->isVisible());
+    popup->setActiveAction(frame_->Action(id));
+    QCOMPARE(frame_->MessageText(), message);
+    popup->hide();
+    QTRY_COMPARE(frame_->MessageText(), QString::fromUtf8(CMainFrame::kIdleText));
+}
+
+void TestMainFrame::widenedWhileMenuOpen()
+{
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    QList<int> widths;
+    for (int pane = CMainFrame::CapsPane; pane < CMainFrame::PaneCount; ++pane)
+        widths.append(frame_->PaneLabel(CMainFrame::Pane(pane))->width());
+    const int messageWidth = frame_->PaneLabel(CMainFrame::MessagePane)->width();
+
+    QMenu* popup = MenuNamed(*frame_, "Vergleiche");
+    frame_->menuBar()->setActiveAction(popup->menuAction());
+    QTRY_VERIFY(popup->isVisible());
+    QVERIFY(frame_->IsWidened());
+    for (int pane = CMainFrame::CapsPane; pane < CMainFrame::PaneCount; ++pane)
+        QVERIFY(frame_->PaneLabel(CMainFrame::Pane(pane))->isHidden());
+    QTRY_VERIFY(frame_->PaneLabel(CMainFrame::MessagePane)->width() > messageWidth);
+
+    popup->hide();
+    QTRY_VERIFY(!frame_->IsWidened());
+    QList<int> after;
+    for (int pane = CMainFrame::CapsPane; pane < CMainFrame::PaneCount; ++pane) {
+        QVERIFY(frame_->PaneLabel(CMainFrame::Pane(pane))->isVisible());
+        after.append(frame_->PaneLabel(CMainFrame::Pane(pane))->width());
+    }
+    QTRY_COMPARE(after, widths);
+}
+
+void TestMainFrame::dateAndTimePanes_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("6 December 2026 keeps four digits and a trailing blank")
+        << QDateTime(QDate(2026, 12, 6), QTime(14, 5, 9)) << "06. 12. 2026 "
+        << "14:05:09";
+    QTest::newRow("single digits get a leading zero")
+        << QDateTime(QDate(1999, 1, 2), QTime(3, 4, 5)) << "02. 01. 1999 "
+        << "03:04:05";
+    QTest::newRow("late evening on a 24-hour clock")
+        << QDateTime(QDate(2000, 2, 29), QTime(23, 59, 59)) << "29. 02. 2000 "
+        << "23:59:59";
+}
+
+void TestMainFrame::dateAndTimePanes()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    frame_->SetClock([now] { return now; });
+    QLabel* datePane = frame_->PaneLabel(CMainFrame::DatePane);
+    QLabel* timePane = frame_->PaneLabel(CMainFrame::TimePane);
+    QCOMPARE(datePane->text(), date);
+    QCOMPARE(timePane->text(), time);
+    // Wide enough for the whole text, trailing blank included.
+    QVERIFY(datePane->contentsRect().width() >= datePane->fontMetrics().horizontalAdvance(date));
+    QVERIFY(timePane->contentsRect().width() >= timePane->fontMetrics().horizontalAdvance(time));
+}
+
+void TestMainFrame::lockPanes_data()
+{
+    QTest::addColumn<LockState>("locks");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("all off leaves the panes empty") << LockState {} << QStringList { "", "", "" };
+    QTest::newRow("caps lock") << LockState { true, false, false } << QStringList { "UF", "", "" };
+    QTest::newRow("num lock") << LockState { false, true, false } << QStringList { "", "NUM", "" };
+    QTest::newRow("scroll lock") << LockState { false, false, true }
+                                 << QStringList { "", "", "RF" };
+    QTest::newRow("all on") << LockState { true, true, true } << QStringList { "UF", "NUM", "RF" };
+}
+
+void TestMainFrame::lockPanes()
+{
+    QFETCH(LockState, locks);
+    QFETCH(QStringList, texts);
+    const int capsWidth = frame_->PaneLabel(CMainFrame::CapsPane)->width();
+    frame_->SetLockReader([locks] { return locks; });
+    QStringList shown;
+    for (auto pane : { CMainFrame::CapsPane, CMainFrame::NumPane, CMainFrame::ScrollPane })
+        shown.append(frame_->PaneLabel(pane)->text());
+    QCOMPARE(shown, texts);
+    QCOMPARE(frame_->PaneLabel(CMainFrame::CapsPane)->width(), capsWidth);
+}
+
+void TestMainFrame::statusBarToggleKeepsPanes()
+{
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    QAction* toggle = frame_->Action(59393);
+    QVERIFY(toggle->isCheckable());
+    QVERIFY(toggle->isChecked());
+
+    toggle->trigger();
+    QVERIFY(frame_->statusBar()->isHidden());
+    QVERIFY(!toggle->isChecked());
+
+    toggle->trigger();
+    QVERIFY(frame_->statusBar()->isVisible());
+    QVERIFY(toggle->isChecked());
+    for (int pane = 0; pane < CMainFrame::PaneCount; ++pane) {
+        QLabel* label = frame_->PaneLabel(CMainFrame::Pane(pane));
+        QCOMPARE(label->parentWidget(), frame_->statusBar());
+        QVERIFY(label->isVisible());
+    }
+}
+
+void TestMainFrame::background_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("smaller picture centred on grey") << QSize(101, 51) << "BMP";
+    QTest::newRow("larger picture cut on both sides") << QSize(801, 603) << "BMP";
+    QTest::newRow("no picture file") << QSize() << "";
+    QTest::newRow("a PNG is neither BMP nor GIF") << QSize(50, 50) << "PNG";
+}
+
+void TestMainFrame::background()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("bild.bmp");
+    if (!format.isEmpty())
+        QVERIFY(Filled(picture, Qt::red).save(file, format.toLatin1()));
+    app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
+
+    frame_->resize(620, 440);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    BackgroundView* view = frame_->Background();
+    const QImage shot = view->grab().toImage();
+    const QRect client = view->ClientRect();
+    QCOMPARE(client.height(), view->height() + frame_->statusBar()->height());
+
+    if (format != "BMP") {
+        QVERIFY(view->PictureRect().isNull());
+        QCOMPARE(shot.pixelColor(view->width() / 2, view->height() / 2), kGrey);
+        return;
+    }
+    // Truncation toward zero: (620 - 801) / 2 is -90, not -91.
+    const QPoint origin(
+        (client.width() - picture.width()) / 2, (client.height() - picture.height()) / 2);
+    QCOMPARE(view->PictureRect(), QRect(origin, picture));
+    QCOMPARE(shot.pixelColor(client.center().x(), client.center().y()), QColor(Qt::red));
+    const bool larger = picture.width() > client.width();
+    QCOMPARE(shot.pixelColor(0, 0), larger ? QColor(Qt::red) : kGrey);
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "test_main_frame.moc"
