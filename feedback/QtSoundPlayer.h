@@ -10,7 +10,8 @@ class QSoundEffect;
 
 // The program's player: wave files through Qt Multimedia.  Play() returns
 // at once and stops the sound still playing; a missing, oversized or
-// unplayable file, or a machine without a sound device, stays silent.
+// unplayable file (anything but complete
+// PCM wave data), or a machine without a sound device, stays silent.
 class QtSoundPlayer : public SoundPlayer {
 public:
     QtSoundPlayer();
@@ -20,6 +21,10 @@ public:
 
     // The file last started; empty after a Play() that stayed silent.
     QString Current() const { return current_; }
+
+    // Whether path is a PCM wave file whose header, format and samples are
+    // all there.
+    static bool IsPlayableWave(const QString& path);
 
     // Wave files beyond this size are not loaded (they are read whole).
     static constexpr qint64 kMaxBytes = 64LL * 1024 * 1024;
