@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
 #include <memory>
@@ -91,6 +92,19 @@ public:
     }
 
     void Type(const QString& text) { dlg->AnswerField()->setText(text); }
+    // Key by key, as typed; also characters beyond Latin-1's ASCII half,
+    // which QTest::keyClicks cannot send.
+    void TypeKeys(const QString& text)
+    {
+        for (const QChar c : text) {
+            const int key = c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode()
+                                                                      : int(Qt::Key_unknown);
+            QTest::sendKeyEvent(
+                QTest::Press, dlg->AnswerField(), Qt::Key(key), QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(
+                QTest::Release, dlg->AnswerField(), Qt::Key(key), QString(c), Qt::NoModifier);
+        }
+    }
     void Ok() { dlg->OkButton().click(); }
     void AnswerRight()
     {
