@@ -1,0 +1,327 @@
+#include "app/CFontChooserDlg.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace {
+constexpr int Cancelled = 2;
+constexpr int SemiBold = 600;
+// The preview keeps a sane size whatever height the profile holds.
+constexpr int LargestPreviewPixels = 200;
+const QColor ExerciseBlue(0, 0, 255);
+
+// "28", "28,5" or "28.5": a size in points with at most one decimal.
+// Returns the size in tenths, or -1 for anything else.
+int ParseTenths(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,3})(?:[.,](\\d)?)?$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        return -1;
+    const int tenths = match.captured(2).isEmpty() ? 0 : match.captured(2).toInt();
+    return match.captured(1).toInt() * 10 + tenths;
+}
+
+// Lets through what may become a size; only a size in range is complete.
+class SizeValidator : public QValidator {
+public:
+    SizeValidator(int minSize, int maxSize, QObject* parent)
+        : QValidator(parent)
+        , minTenths_(minSize * 10)
+        , maxTenths_(maxSize * 10)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        static const QRegularExpression partial(QStringLiteral("^\\s*\\d{0,3}(?:[.,]\\d?)?\\s*$"));
+        if (!partial.match(input).hasMatch())
+            return Invalid;
+        const int tenths = ParseTenths(input);
+        return tenths >= minTenths_ && tenths <= maxTenths_ ? Acceptable : Intermediate;
+    }
+
+private:
+    int minTenths_;
+    int maxTenths_;
+};
+
+QString ColorDescription(const QColor& color)
+{
+    return QStringLiteral("Rot %1, Grün %2, Blau %3")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue());
+}
+} // namespace
+
+std::string FitFaceName(std::string_view name)
+{
+    if (name.size() <= FontRecord::MaxFaceNameBytes)
+        return std::string(name);
+    size_t cut = FontRecord::MaxFaceNameBytes;
+    // Step back over continuation bytes so no character is split.
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(name.substr(0, cut));
+}
+
+CFontChooserDlg::CFontChooserDlg(
+    const FontRecord& preset, const QColor& color, int minSize, int maxSize, QWidget* parent)
+    : QDialog(parent)
+    , preset_(preset)
+    , color_(color)
+    , minSize_(minSize)
+    , maxSize_(maxSize)
+{
+    preset_.faceName = FitFaceName(preset.faceName);
+    setWindowTitle(QStringLiteral("Schriftart"));
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton_ = new QPushButton(QStringLiteral("Abbruch"), this);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &CFontChooserDlg::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &CFontChooserDlg::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(createFacePart(), 3);
+    top->addWidget(createStylePart(), 2);
+    top->addWidget(createSizePart(), 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch();
+    top->addLayout(buttons);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(createEffectsPart());
+    bottom->addWidget(createPreviewPart(), 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+
+    presetFrom(preset_);
+
+    connect(faces_, &QListWidget::currentRowChanged, this, &CFontChooserDlg::updateState);
+    for (QCheckBox* box : { bold_, italic_, strikeOut_, underline_ })
+        connect(box, &QCheckBox::toggled, this, &CFontChooserDlg::updateState);
+    connect(size_, &QComboBox::editTextChanged, this, &CFontChooserDlg::updateState);
+    connect(colorButton_, &QPushButton::clicked, this, &CFontChooserDlg::chooseColor);
+    updateState();
+}
+
+QWidget* CFontChooserDlg::createFacePart()
+{
+    auto* part = new QWidget(this);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QStringLiteral("Schrift&art:"), part);
+    faces_ = new QListWidget(part);
+    faces_->setAccessibleName(QStringLiteral("Schriftart"));
+    faces_->addItems(QFontDatabase::families());
+    faces_->setMinimumSize(180, 150);
+    label->setBuddy(faces_);
+    layout->addWidget(label);
+    layout->addWidget(faces_, 1);
+    return part;
+}
+
+QWidget* CFontChooserDlg::createStylePart()
+{
+    auto* part = new QWidget(this);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QGroupBox(QStringLiteral("Schriftschnitt"), part);
+    auto* groupLayout = new QVBoxLayout(group);
+    bold_ = new QCheckBox(QStringLiteral("&Fett"), group);
+    italic_ = new QCheckBox(QStringLiteral("&Kursiv"), group);
+    groupLayout->addWidget(bold_);
+    groupLayout->addWidget(italic_);
+    layout->addWidget(group);
+    layout->addStretch();
+    return part;
+}
+
+QWidget* CFontChooserDlg::createSizePart()
+{
+    auto* part = new QWidget(this);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QStringLiteral("&Größe:"), part);
+    size_ = new QComboBox(part);
+    size_->setEditable(true);
+    size_->setInsertPolicy(QComboBox::NoInsert);
+    size_->setAccessibleName(QStringLiteral("Größe"));
+    for (int points = minSize_; points <= maxSize_; ++points)
+        size_->addItem(QString::number(points));
+    size_->setValidator(new SizeValidator(minSize_, maxSize_, size_));
+    size_->setCurrentIndex(-1);
+    size_->setEditText(QString());
+    label->setBuddy(size_);
+    auto* range = new QLabel(QStringLiteral("%1 bis %2").arg(minSize_).arg(maxSize_), part);
+    layout->addWidget(label);
+    layout->addWidget(size_);
+    layout->addWidget(range);
+    layout->addStretch();
+    return part;
+}
+
+QWidget* CFontChooserDlg::createEffectsPart()
+{
+    auto* group = new QGroupBox(QStringLiteral("Effekte"), this);
+    auto* layout = new QGridLayout(group);
+    strikeOut_ = new QCheckBox(QStringLiteral("&Durchgestrichen"), group);
+    underline_ = new QCheckBox(QStringLiteral("&Unterstrichen"), group);
+    colorSwatch_ = new QLabel(group);
+    colorSwatch_->setFixedSize(24, 24);
+    colorSwatch_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    colorSwatch_->setAutoFillBackground(true);
+    colorText_ = new QLabel(group);
+    colorButton_ = new QPushButton(QStringLiteral("Fa&rbe..."), group);
+    layout->addWidget(strikeOut_, 0, 0, 1, 2);
+    layout->addWidget(underline_, 1, 0, 1, 2);
+    layout->addWidget(colorSwatch_, 2, 0);
+    layout->addWidget(colorText_, 2, 1);
+    layout->addWidget(colorButton_, 3, 0, 1, 2, Qt::AlignLeft);
+    return group;
+}
+
+QWidget* CFontChooserDlg::createPreviewPart()
+{
+    auto* group = new QGroupBox(QStringLiteral("Beispiel"), this);
+    auto* layout = new QVBoxLayout(group);
+    preview_ = new QLabel(QStringLiteral("AaBbYyZz 3 + 4 = 7"), group);
+    preview_->setAlignment(Qt::AlignCenter);
+    preview_->setAutoFillBackground(true);
+    preview_->setFixedHeight(96);
+    preview_->setMinimumWidth(260);
+    layout->addWidget(preview_);
+    return group;
+}
+
+void CFontChooserDlg::presetFrom(const FontRecord& preset)
+{
+    selectFace(QString::fromStdString(preset.faceName));
+    bold_->setChecked(preset.weight >= SemiBold);
+    italic_->setChecked(preset.italic != 0);
+    underline_->setChecked(preset.underline != 0);
+    strikeOut_->setChecked(preset.strikeOut != 0);
+}
+
+// A face the system does not list (fontconfig may still map it, as it maps
+// "Arial") is offered anyway, so the stored choice shows as chosen.
+void CFontChooserDlg::selectFace(const QString& face)
+{
+    int row = 0;
+    while (row < faces_->count()) {
+        const int order = QString::compare(faces_->item(row)->text(), face, Qt::CaseInsensitive);
+        if (order == 0) {
+            faces_->setCurrentRow(row);
+            return;
+        }
+        if (order > 0)
+            break;
+        ++row;
+    }
+    faces_->insertItem(row, face);
+    faces_->setCurrentRow(row);
+}
+
+void CFontChooserDlg::SetColor(const QColor& color)
+{
+    if (!color.isValid())
+        return;
+    color_ = color.toRgb();
+    updateState();
+}
+
+void CFontChooserDlg::chooseColor()
+{
+    if (colorPicker_) {
+        SetColor(colorPicker_(this, color_));
+        return;
+    }
+    SetColor(QColorDialog::getColor(color_, this, QStringLiteral("Farbe")));
+}
+
+int CFontChooserDlg::SizeTenths() const
+{
+    const int tenths = ParseTenths(size_->currentText());
+    return tenths >= minSize_ * 10 && tenths <= maxSize_ * 10 ? tenths : -1;
+}
+
+FontRecord CFontChooserDlg::Record() const
+{
+    FontRecord record = preset_;
+    if (QListWidgetItem* face = faces_->currentItem())
+        record.faceName = FitFaceName(face->text().toStdString());
+    // An unusual stored weight (light, semibold) survives as long as the
+    // parent leaves the bold box as it was.
+    const bool presetBold = preset_.weight >= SemiBold;
+    const bool presetValid = preset_.weight > 0 && preset_.weight <= 1000;
+    if (bold_->isChecked() != presetBold || !presetValid)
+        record.weight = bold_->isChecked() ? 700 : 400;
+    record.italic = italic_->isChecked() ? 1 : 0;
+    record.underline = underline_->isChecked() ? 1 : 0;
+    record.strikeOut = strikeOut_->isChecked() ? 1 : 0;
+    const int tenths = SizeTenths();
+    if (tenths >= 0)
+        record.height = tenths / 10;
+    return record;
+}
+
+QFont CFontChooserDlg::PreviewFont() const
+{
+    const FontRecord record = Record();
+    QFont font(QString::fromStdString(record.faceName));
+    int pixels = record.height > 0 ? record.height : minSize_;
+    font.setPixelSize(std::clamp(pixels, 1, LargestPreviewPixels));
+    font.setWeight(bold_->isChecked() ? QFont::Bold : QFont::Normal);
+    font.setItalic(record.italic != 0);
+    font.setUnderline(record.underline != 0);
+    font.setStrikeOut(record.strikeOut != 0);
+    return font;
+}
+
+void CFontChooserDlg::updateState()
+{
+    QPalette swatch = colorSwatch_->palette();
+    swatch.setColor(QPalette::Window, color_);
+    colorSwatch_->setPalette(swatch);
+    colorText_->setText(ColorDescription(color_));
+
+    QPalette colours = preview_->palette();
+    colours.setColor(QPalette::Window, ExerciseBlue);
+    colours.setColor(QPalette::WindowText, color_);
+    preview_->setPalette(colours);
+    preview_->setFont(PreviewFont());
+
+    okButton_->setEnabled(SizeTenths() >= 0 && faces_->currentItem() != nullptr);
+}
+
+void CFontChooserDlg::accept()
+{
+    if (!okButton_->isEnabled())
+        return;
+    QDialog::accept();
+}
+
+void CFontChooserDlg::reject()
+{
+    done(Cancelled);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The font description a display style is stored as: the fields of the
+// platform record the settings keys were made for.
+struct FontRecord {
+    // The record's face name holds 31 bytes and a terminator.
+    static constexpr size_t MaxFaceNameBytes = 31;
+
+    int height = 0;
+    int width = 0;
+    int weight = 0;
+    quint8 italic = 0;
+    quint8 underline = 0;
+    quint8 strikeOut = 0;
+    std::string faceName;
+};
+
+// Cuts a UTF-8 face name to the record's field, never inside a character.
+std::string FitFaceName(std::string_view name);
+
+// "Schriftart": face, style, size within bounds, effects and text colour
+// of one display style, with a preview on the exercise window's blue.  The
+// size box starts empty, so OK is only possible once a size in range has
+// been chosen.
+class CFontChooserDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Asks for a colour; an invalid colour means the parent cancelled.
+    using ColorPicker = std::function<QColor(QWidget* parent, const QColor& initial)>;
+
+    CFontChooserDlg(const FontRecord& preset, const QColor& color, int minSize, int maxSize,
+        QWidget* parent = nullptr);
+
+    // The chosen face, style and effects; height is the chosen size in
+    // whole points (tenths are cut off).
+    FontRecord Record() const;
+    QColor Color() const { return color_; }
+    // The chosen size in tenths of a point, or -1 while none is valid.
+    int SizeTenths() const;
+    QFont PreviewFont() const;
+
+    void SetColor(const QColor& color);
+    void SetColorPicker(ColorPicker picker) { colorPicker_ = std::move(picker); }
+
+    QListWidget* FaceList() const { return faces_; }
+    QCheckBox* BoldBox() const { return bold_; }
+    QCheckBox* ItalicBox() const { return italic_; }
+    QCheckBox* StrikeOutBox() const { return strikeOut_; }
+    QCheckBox* UnderlineBox() const { return underline_; }
+    QComboBox* SizeBox() const { return size_; }
+    QPushButton* ColorButton() const { return colorButton_; }
+    QLabel* Preview() const { return preview_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+
+    void accept() override;
+    void reject() override;
+
+private:
+    QWidget* createFacePart();
+    QWidget* createStylePart();
+    QWidget* createSizePart();
+    QWidget* createEffectsPart();
+    QWidget* createPreviewPart();
+    void presetFrom(const FontRecord& preset);
+    void selectFace(const QString& face);
+    void chooseColor();
+    void updateState();
+
+    FontRecord preset_;
+    QColor color_;
+    int minSize_;
+    int maxSize_;
+    ColorPicker colorPicker_;
+
+    QListWidget* faces_ = nullptr;
+    QCheckBox* bold_ = nullptr;
+    QCheckBox* italic_ = nullptr;
+    QComboBox* size_ = nullptr;
+    QCheckBox* strikeOut_ = nullptr;
+    QCheckBox* underline_ = nullptr;
+    QLabel* colorSwatch_ = nullptr;
+    QLabel* colorText_ = nullptr;
+    QPushButton* colorButton_ = nullptr;
+    QLabel* preview_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};

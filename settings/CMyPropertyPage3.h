@@ -1,0 +1,25 @@
+#pragma once
+
+#include "settings/CPropertyPage.h"
+
+class QLineEdit;
+
+// "Witze-/Aufgabenanzahl": the number of tasks per run and of joke files,
+// kept as the parent typed them; the readers take the leading digits.
+class CMyPropertyPage3 : public CPropertyPage {
+    Q_OBJECT
+public:
+    explicit CMyPropertyPage3(CWinApp& app, QWidget* parent = nullptr);
+
+    bool OnOK() override;
+
+    QLineEdit* TasksField() const { return tasks_; }
+    QLineEdit* JokesField() const { return jokes_; }
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    QLineEdit* tasks_;
+    QLineEdit* jokes_;
+};

@@ -1,0 +1,69 @@
+#include "settings/CMyPropertyPage4.h"
+
+#include "app/CWinApp.h"
+#include "settings/ProfileWriter.h"
+#include "settings/SortedListWidget.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CMyPropertyPage4::CMyPropertyPage4(CWinApp& app, QWidget* parent)
+    : CPropertyPage(app, 108, QStringLiteral("Hintergrundbild"), parent)
+    , list_(new SortedListWidget(this))
+    , setButton_(new QPushButton(QStringLiteral("Setzen"), this))
+    , chosen_(new QLabel(this))
+{
+    list_->setAccessibleName(QStringLiteral("Hintergrundbilder"));
+    chosen_->setAlignment(Qt::AlignCenter);
+    chosen_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    chosen_->setMinimumHeight(24);
+    chosen_->setTextInteractionFlags(Qt::NoTextInteraction);
+
+    auto* choose = new QGroupBox(QStringLiteral("Wähle Hintergrundbild"), this);
+    auto* chooseLayout = new QHBoxLayout(choose);
+    chooseLayout->addWidget(list_, 1);
+    chooseLayout->addWidget(setButton_, 0, Qt::AlignTop);
+
+    auto* current = new QGroupBox(QStringLiteral("Hintergrundbild"), this);
+    auto* currentLayout = new QVBoxLayout(current);
+    currentLayout->addWidget(chosen_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(choose, 1);
+    layout->addWidget(current);
+
+    connect(setButton_, &QPushButton::clicked, this, &CMyPropertyPage4::OnSetPicture);
+}
+
+void CMyPropertyPage4::OnInitDialog()
+{
+    offeredCount_ = app_.GetProfileInt("Bilder", "AnzahlHinter", 0);
+    chosen_->setText(QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild")));
+    for (int k = 1; k <= offeredCount_; ++k) {
+        const std::string key = "Bild" + std::to_string(k);
+        list_->AddString(QString::fromStdString(app_.GetProfileString("Bilder", key)));
+    }
+}
+
+void CMyPropertyPage4::OnSetPicture()
+{
+    // Without a selection the label keeps the name it shows, so a stray
+    // click cannot blank the stored background.
+    const int row = list_->SelectedRow();
+    if (row < 0)
+        return;
+    pictureName_ = list_->item(row)->text();
+    chosen_->setText(pictureName_);
+}
+
+bool CMyPropertyPage4::OnOK()
+{
+    pictureName_ = chosen_->text();
+    ProfileWriter writer(app_);
+    writer.WriteString("Parameter", "Hintergrundbild", pictureName_);
+    writer.WriteInt("Parameter", "Changed", 1);
+    return !writer.Failed();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "settings/CPropertyPage.h"
+
+class QLabel;
+class QPushButton;
+class SortedListWidget;
+
+// "Hintergrundbild": picks the main window's background from the pictures
+// the installation offers.
+class CMyPropertyPage4 : public CPropertyPage {
+    Q_OBJECT
+public:
+    explicit CMyPropertyPage4(CWinApp& app, QWidget* parent = nullptr);
+
+    bool OnOK() override;
+    void OnSetPicture();
+
+    SortedListWidget* PictureList() const { return list_; }
+    QLabel* ChosenLabel() const { return chosen_; }
+    QPushButton* SetButton() const { return setButton_; }
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    SortedListWidget* list_;
+    QPushButton* setButton_;
+    QLabel* chosen_;
+    QString pictureName_;
+    int offeredCount_ = 0;
+};

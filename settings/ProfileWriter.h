@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/Profile.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+// Writes the values a confirmed dialog stores and remembers whether any of
+// them failed, so the dialog can tell the parent once instead of letting
+// them believe the settings were saved.  Every write is still attempted
+// after a failure: whatever can be stored is stored.
+class ProfileWriter {
+public:
+    // Shows the failure message; tests replace it so nothing blocks.
+    using Notice = std::function<void(QWidget* parent, const QString& text)>;
+
+    explicit ProfileWriter(Profile& profile)
+        : profile_(profile)
+    {
+    }
+
+    void WriteInt(std::string_view section, std::string_view key, int value);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteString(std::string_view section, std::string_view key, const QString& value);
+
+    bool Failed() const { return failed_; }
+
+    // Tells the parent once, if any write failed.
+    void ReportFailure(QWidget* parent, const Notice& notice) const;
+
+    // Shows the failure message for the named file through the notice, or
+    // through the real warning box when there is none.
+    static void Notify(QWidget* parent, const Notice& notice, const std::string& fileName);
+    static QString FailureText(const std::string& fileName);
+    // The real notice: a warning box titled "Pilo" with an OK button.
+    static void ShowWarning(QWidget* parent, const QString& text);
+
+private:
+    Profile& profile_;
+    bool failed_ = false;
+};

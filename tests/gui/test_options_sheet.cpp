@@ -1,0 +1,377 @@
+#include "ReadOnlyProfile.h"
+#include "TestSupport.h"
+
+#include "settings/CMyPropertyPage1.h"
+#include "settings/CMyPropertyPage3.h"
+#include "settings/CMyPropertyPage4.h"
+#include "settings/COptionsSheet.h"
+#include "settings/SortedListWidget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+QStringList Written(const std::vector<MemoryProfile::Write>& writes)
+{
+    QStringList lines;
+    for (const auto& write : writes)
+        lines << QString::fromStdString(write.section + "/" + write.key + "=" + write.value);
+    return lines;
+}
+
+// "Section/Key=Value" lines into the profile.
+void Store(MemoryProfile& profile, const QStringList& lines)
+{
+    for (const QString& line : lines) {
+        const qsizetype slash = line.indexOf('/');
+        const qsizetype equals = line.indexOf('=');
+        profile.Set(line.left(slash).toStdString(),
+            line.mid(slash + 1, equals - slash - 1).toStdString(),
+            line.mid(equals + 1).toStdString());
+    }
+}
+
+// Only the mark and the word take clicks, not the whole width of the row.
+void ClickChoice(COptionsSheet& sheet, int kind)
+{
+    QRadioButton* choice = sheet.RewardPage()->Choice(kind);
+    QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
+}
+
+int CheckedChoice(const CMyPropertyPage1& page)
+{
+    for (int kind = 0; kind < 4; ++kind) {
+        if (page.Choice(kind)->isChecked())
+            return kind;
+    }
+    return -1;
+}
+} // namespace
+
+class TestOptionsSheet : public QObject {
+    Q_OBJECT
+private slots:
+    void looksAsExpected();
+    void rewardKind_data();
+    void rewardKind();
+    void counts_data();
+    void counts();
+    void backgroundList_data();
+    void backgroundList();
+    void backgroundChoice_data();
+    void backgroundChoice();
+    void help_data();
+    void help();
+    void closingWithoutOk_data();
+    void closingWithoutOk();
+    void failedWriteToldOnce_data();
+    void failedWriteToldOnce();
+};
+
+void TestOptionsSheet::looksAsExpected()
+{
+    TestApp app;
+    COptionsSheet sheet(app);
+    QCOMPARE(sheet.windowTitle(), QStringLiteral("Einstellungen"));
+    QCOMPARE(sheet.Tabs()->count(), 3);
+    QCOMPARE(sheet.Tabs()->tabText(0), QStringLiteral("Belohnungsart"));
+    QCOMPARE(sheet.Tabs()->tabText(1), QStringLiteral("Witze-/Aufgabenanzahl"));
+    QCOMPARE(sheet.Tabs()->tabText(2), QStringLiteral("Hintergrundbild"));
+    QCOMPARE(sheet.Tabs()->currentIndex(), 0);
+    QCOMPARE(sheet.OkButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(sheet.CancelButton()->text(), QStringLiteral("Abbruch"));
+    QCOMPARE(sheet.HelpButton()->text(), QStringLiteral("Hilfe"));
+    QVERIFY(sheet.OkButton()->isDefault());
+    // Pages read the profile only once they are shown.
+    QVERIFY(!sheet.RewardPage()->WasShown());
+    sheet.show();
+    QVERIFY(sheet.RewardPage()->WasShown());
+    QVERIFY(!sheet.CountsPage()->WasShown());
+    QVERIFY(!sheet.BackgroundPage()->WasShown());
+}
+
+void TestOptionsSheet::rewardKind_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("shownChecked");
+    QTest::addColumn<int>("click");
+    QTest::addColumn<QStringList>("written");
+
+    const QString key = QStringLiteral("Parameter/Belohnungsart=");
+    QTest::newRow("absent shows Bilder, OK stores 0")
+        << QString() << 0 << -1 << QStringList { key + "0" };
+    QTest::newRow("Witze shown and kept") << "1" << 1 << -1 << QStringList { key + "1" };
+    QTest::newRow("Keine shown and kept") << "3" << 3 << -1 << QStringList { key + "3" };
+    QTest::newRow("7 checks nothing, OK leaves it") << "7" << -1 << -1 << QStringList {};
+    QTest::newRow("-1 checks nothing") << "-1" << -1 << -1 << QStringList {};
+    QTest::newRow("letters read as 0") << "abc" << 0 << -1 << QStringList { key + "0" };
+    QTest::newRow("choosing Zufällig stores 2") << "0" << 0 << 2 << QStringList { key + "2" };
+    QTest::newRow("choosing after 7 stores the choice")
+        << "7" << -1 << 3 << QStringList { key + "3" };
+}
+
+// OK at once stores the reward kind and nothing of the pages never shown.
+void TestOptionsSheet::rewardKind()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, shownChecked);
+    QFETCH(int, click);
+    QFETCH(QStringList, written);
+
+    TestApp app;
+    app.profile.Set("Parameter", "Aufgaben", "10");
+    if (!stored.isNull())
+        app.profile.Set("Parameter", "Belohnungsart", stored.toStdString());
+    COptionsSheet sheet(app);
+    sheet.show();
+    QCOMPARE(CheckedChoice(*sheet.RewardPage()), shownChecked);
+    if (click >= 0)
+        ClickChoice(sheet, click);
+    QCOMPARE(CheckedChoice(*sheet.RewardPage()), click >= 0 ? click : shownChecked);
+
+    sheet.OkButton()->click();
+    QCOMPARE(Written(app.profile.Writes()), written);
+    QCOMPARE(sheet.result(), int(QDialog::Accepted));
+    QVERIFY(!sheet.isVisible());
+    if (written.isEmpty() && !stored.isNull())
+        QCOMPARE(QString::fromStdString(app.profile.GetProfileString("Parameter", "Belohnungsart")),
+            stored);
+}
+
+void TestOptionsSheet::counts_data()
+{
+    QTest::addColumn<QString>("storedTasks");
+    QTest::addColumn<QString>("typedTasks");
+    QTest::addColumn<QString>("shownTasks");
+    QTest::addColumn<QStringList>("written");
+
+    QTest::newRow("letters stored as typed")
+        << "10"
+        << "zwölf"
+        << "10"
+        << QStringList { "Parameter/Belohnungsart=0", "Parameter/Aufgaben=zwölf",
+               "Parameter/Witze=3" };
+    QTest::newRow("digits then letters shown unchanged")
+        << "12abc" << QString() << "12abc"
+        << QStringList { "Parameter/Belohnungsart=0", "Parameter/Aufgaben=12abc",
+               "Parameter/Witze=3" };
+    QTest::newRow("absent shows empty and stores empty")
+        << QString() << QString() << ""
+        << QStringList { "Parameter/Belohnungsart=0", "Parameter/Aufgaben=", "Parameter/Witze=3" };
+    QTest::newRow("blanks kept") << "5"
+                                 << " 7 "
+                                 << "5"
+                                 << QStringList { "Parameter/Belohnungsart=0",
+                                        "Parameter/Aufgaben= 7 ", "Parameter/Witze=3" };
+}
+
+void TestOptionsSheet::counts()
+{
+    QFETCH(QString, storedTasks);
+    QFETCH(QString, typedTasks);
+    QFETCH(QString, shownTasks);
+    QFETCH(QStringList, written);
+
+    TestApp app;
+    app.profile.Set("Parameter", "Witze", "3");
+    if (!storedTasks.isNull())
+        app.profile.Set("Parameter", "Aufgaben", storedTasks.toStdString());
+    COptionsSheet sheet(app);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(1);
+    QLineEdit* tasks = sheet.CountsPage()->TasksField();
+    QCOMPARE(tasks->text(), shownTasks);
+    QCOMPARE(sheet.CountsPage()->JokesField()->text(), QStringLiteral("3"));
+    QCOMPARE(tasks->accessibleName(), QStringLiteral("Anzahl der Aufgaben"));
+    if (!typedTasks.isNull()) {
+        tasks->clear();
+        tasks->insert(typedTasks);
+    }
+    sheet.OkButton()->click();
+    QCOMPARE(Written(app.profile.Writes()), written);
+}
+
+void TestOptionsSheet::backgroundList_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("c, a, b show as a, b, c") << QStringList { "Bilder/AnzahlHinter=3",
+        "Bilder/Bild1=c", "Bilder/Bild2=a", "Bilder/Bild3=b" }
+                                             << QStringList { "a", "b", "c" };
+    QTest::newRow("letter case ignored") << QStringList { "Bilder/AnzahlHinter=3",
+        "Bilder/Bild1=gras.bmp", "Bilder/Bild2=Meer.gif", "Bilder/Bild3=Berg.bmp" }
+                                         << QStringList { "Berg.bmp", "gras.bmp", "Meer.gif" };
+    QTest::newRow("umlaut beside its base letter") << QStringList { "Bilder/AnzahlHinter=3",
+        "Bilder/Bild1=Zoo", "Bilder/Bild2=Äpfel", "Bilder/Bild3=Bach" }
+                                                   << QStringList { "Äpfel", "Bach", "Zoo" };
+    QTest::newRow("absent keys add empty entries") << QStringList { "Bilder/AnzahlHinter=3",
+        "Bilder/Bild2=wald.bmp" } << QStringList { "", "", "wald.bmp" };
+    QTest::newRow("entries beyond the count not offered") << QStringList { "Bilder/AnzahlHinter=1",
+        "Bilder/Bild1=x", "Bilder/Bild2=y" } << QStringList { "x" };
+    QTest::newRow("no count, empty list") << QStringList { "Bilder/Bild1=x" } << QStringList {};
+    QTest::newRow("negative count, empty list")
+        << QStringList { "Bilder/AnzahlHinter=-4", "Bilder/Bild1=x" } << QStringList {};
+}
+
+void TestOptionsSheet::backgroundList()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, shown);
+
+    TestApp app;
+    Store(app.profile, stored);
+    COptionsSheet sheet(app);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(2);
+    QCOMPARE(sheet.BackgroundPage()->PictureList()->Texts(), shown);
+}
+
+void TestOptionsSheet::backgroundChoice_data()
+{
+    QTest::addColumn<QString>("storedName");
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<bool>("pressSet");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("no change rewrites the same name")
+        << "pilo.bmp" << QString() << false << "pilo.bmp";
+    QTest::newRow("Setzen takes the selection") << "pilo.bmp"
+                                                << "b.gif" << true << "b.gif";
+    QTest::newRow("selection without Setzen changes nothing") << "pilo.bmp"
+                                                              << "b.gif" << false << "pilo.bmp";
+    QTest::newRow("Setzen without selection copies nothing")
+        << "pilo.bmp" << QString() << true << "pilo.bmp";
+    QTest::newRow("absent name shows and stores empty") << QString() << QString() << false << "";
+}
+
+void TestOptionsSheet::backgroundChoice()
+{
+    QFETCH(QString, storedName);
+    QFETCH(QString, select);
+    QFETCH(bool, pressSet);
+    QFETCH(QString, shown);
+
+    TestApp app;
+    Store(app.profile, { "Bilder/AnzahlHinter=2", "Bilder/Bild1=b.gif", "Bilder/Bild2=a.bmp" });
+    if (!storedName.isNull())
+        app.profile.Set("Parameter", "Hintergrundbild", storedName.toStdString());
+    COptionsSheet sheet(app);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(2);
+    CMyPropertyPage4* page = sheet.BackgroundPage();
+    QCOMPARE(page->ChosenLabel()->text(), storedName);
+    if (!select.isNull()) {
+        const auto found = page->PictureList()->findItems(select, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        found.first()->setSelected(true);
+    }
+    if (pressSet)
+        QTest::mouseClick(page->SetButton(), Qt::LeftButton);
+    QCOMPARE(page->ChosenLabel()->text(), shown);
+
+    sheet.OkButton()->click();
+    const QStringList expected { "Parameter/Belohnungsart=0", "Parameter/Hintergrundbild=" + shown,
+        "Parameter/Changed=1" };
+    QCOMPARE(Written(app.profile.Writes()), expected);
+}
+
+void TestOptionsSheet::help_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<quint32>("context");
+
+    QTest::newRow("Belohnungsart") << 0 << 131177u;
+    QTest::newRow("Witze-/Aufgabenanzahl") << 1 << 131179u;
+    QTest::newRow("Hintergrundbild") << 2 << 131180u;
+}
+
+void TestOptionsSheet::help()
+{
+    QFETCH(int, tab);
+    QFETCH(quint32, context);
+
+    TestApp app;
+    COptionsSheet sheet(app);
+    sheet.show();
+    QVERIFY(QTest::qWaitForWindowActive(&sheet));
+    sheet.Tabs()->setCurrentIndex(tab);
+    QTest::mouseClick(sheet.HelpButton(), Qt::LeftButton);
+    QTest::keyClick(&sheet, Qt::Key_F1);
+    const std::vector<HelpRequest> expected(2, HelpRequest { context, CWinApp::HELP_CONTEXT });
+    QVERIFY(app.help == expected);
+    QVERIFY(sheet.isVisible());
+    QVERIFY(app.profile.Writes().empty());
+}
+
+void TestOptionsSheet::closingWithoutOk_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Abbruch") << "Abbruch";
+    QTest::newRow("Escape") << "Escape";
+    QTest::newRow("close box") << "close";
+}
+
+void TestOptionsSheet::closingWithoutOk()
+{
+    QFETCH(QString, how);
+
+    TestApp app;
+    Store(app.profile, { "Bilder/AnzahlHinter=1", "Bilder/Bild1=a.bmp" });
+    COptionsSheet sheet(app);
+    sheet.show();
+    ClickChoice(sheet, 1);
+    sheet.Tabs()->setCurrentIndex(1);
+    QTest::keyClicks(sheet.CountsPage()->TasksField(), "5");
+    sheet.Tabs()->setCurrentIndex(2);
+    sheet.BackgroundPage()->PictureList()->item(0)->setSelected(true);
+    sheet.BackgroundPage()->OnSetPicture();
+
+    if (how == "Abbruch")
+        sheet.CancelButton()->click();
+    else if (how == "Escape")
+        QTest::keyClick(&sheet, Qt::Key_Escape);
+    else
+        sheet.close();
+    QVERIFY(!sheet.isVisible());
+    QCOMPARE(sheet.result(), 2);
+    QVERIFY(app.profile.Writes().empty());
+}
+
+void TestOptionsSheet::failedWriteToldOnce_data()
+{
+    QTest::addColumn<int>("pagesVisited");
+    QTest::addColumn<int>("attempted");
+
+    QTest::newRow("first page only") << 1 << 1;
+    QTest::newRow("all three pages") << 3 << 5;
+}
+
+// Every write is still tried, but the parent hears about it once.
+void TestOptionsSheet::failedWriteToldOnce()
+{
+    QFETCH(int, pagesVisited);
+    QFETCH(int, attempted);
+
+    ReadOnlyApp app;
+    NoticeLog notices;
+    COptionsSheet sheet(app);
+    sheet.SetFailureNotice(notices.Recorder());
+    sheet.show();
+    for (int tab = 1; tab < pagesVisited; ++tab)
+        sheet.Tabs()->setCurrentIndex(tab);
+    sheet.OkButton()->click();
+
+    QCOMPARE(int(app.profile.attempts.size()), attempted);
+    QCOMPARE(notices.texts,
+        QStringList {
+            "Die Einstellungen konnten nicht gespeichert werden:\n/nur/lesbar/pilo.INI" });
+    QVERIFY(!sheet.isVisible());
+}
+
+QTEST_MAIN(TestOptionsSheet)
+#include "test_options_sheet.moc"
