@@ -1,5 +1,8 @@
 // Renders one SVG source to a picture of an exact pixel size.
-//   render_svg <in.svg> <out.{bmp,png,gif}> <width> <height>
+//   render_svg <in.svg> <out.{bmp,png,gif}> <width> <height> [transparent]
+// With "transparent" a PNG keeps a see-through ground (dialog pictures and
+// the icon sit on whatever the dialog or desktop shows); otherwise the
+// picture stands on white.
 // BMP is written as 24-bit true colour, the form every reader of the
 // program's pictures accepts; GIF by our own writer, as Qt has none.
 #include "GifWriter.h"
@@ -15,8 +18,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: render_svg in.svg out.bmp|out.png|out.gif width height\n");
+    const bool transparent = argc == 6 && QByteArray(argv[5]) == "transparent";
+    if (argc != 5 && !transparent) {
+        std::fprintf(stderr,
+                     "usage: render_svg in.svg out.bmp|out.png|out.gif width height [transparent]\n");
         return 2;
     }
     const QString in = QString::fromLocal8Bit(argv[1]);
@@ -29,15 +34,15 @@ int main(int argc, char* argv[])
         return 1;
     }
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    const bool bmp = out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+    const bool gif = out.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
+    image.fill(transparent && !bmp && !gif ? Qt::transparent : Qt::white);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         renderer.render(&painter, QRectF(0, 0, width, height));
     }
-    const bool bmp = out.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
-    const bool gif = out.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
     const QImage final = bmp ? image.convertToFormat(QImage::Format_RGB888)
                              : image.convertToFormat(QImage::Format_ARGB32);
     const bool written = gif ? writeGif(final, out) : final.save(out);
