@@ -1,0 +1,344 @@
+// The application object itself: one per process, so this test program
+// builds it in main() over a profile in a temporary config folder.
+
+#include "TestSupport.h"
+
+#include "app/BackgroundView.h"
+#include "app/CHelpViewer.h"
+#include "app/CMainFrame.h"
+#include "app/CTrainerApp.h"
+#include "engine/Catalogue.h"
+#include "engine/RandomSource.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <sys/stat.h>
+
+namespace {
+
+QTemporaryDir* g_config = nullptr;
+
+// Identity of the profile file: a write replaces it, so any write shows.
+struct FileStamp {
+    bool present = false;
+    ino_t inode = 0;
+    timespec modified {};
+    off_t size = 0;
+    bool operator==(const FileStamp& o) const
+    {
+        return present == o.present && inode == o.inode && size == o.size
+            && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+FileStamp StampOf(const std::string& path)
+{
+    struct stat st { };
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return { true, st.st_ino, st.st_mtim, st.st_size };
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestTrainerApp : public QObject {
+    Q_OBJECT
+public:
+    explicit TestTrainerApp(CTrainerApp& app)
+        : app_(app)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void firstStartCreatesNoFile();
+    void helpOpensTheViewer();
+    void init();
+
+    void exerciseEntries_data();
+    void exerciseEntries();
+    void dueReward_data();
+    void dueReward();
+    void randomChoiceIsTheSameWithinOneSecond();
+    void optionsCommand_data();
+    void optionsCommand();
+    void applicationCommands_data();
+    void applicationCommands();
+    void exitClosesTheMainWindow();
+
+private:
+    void RemoveProfile();
+
+    CTrainerApp& app_;
+    QStringList opened_;
+    std::vector<HelpRequest> help_;
+};
+
+void TestTrainerApp::initTestCase()
+{
+    QVERIFY(app_.InitInstance());
+    QVERIFY(app_.MainFrame());
+    QVERIFY(QTest::qWaitForWindowExposed(app_.MainFrame()));
+}
+
+void TestTrainerApp::firstStartCreatesNoFile()
+{
+    CMainFrame* frame = app_.MainFrame();
+    QVERIFY(frame->windowState() & Qt::WindowMaximized);
+    QCOMPARE(frame->normalGeometry().size(), QSize(620, 440));
+    frame->Background()->grab();
+    QTest::qWait(50);
+    QVERIFY(QDir(g_config->path()).isEmpty());
+}
+
+void TestTrainerApp::helpOpensTheViewer()
+{
+    QVERIFY(!app_.HelpViewer());
+    app_.WinHelp(98359, CWinApp::HELP_CONTEXT);
+    CHelpViewer* viewer = app_.HelpViewer();
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QVERIFY(!viewer->testAttribute(Qt::WA_QuitOnClose));
+    QCOMPARE(viewer->Browser()->source(), CHelpViewer::TopicUrl(98359, CWinApp::HELP_CONTEXT));
+    viewer->close();
+}
+
+void TestTrainerApp::RemoveProfile()
+{
+    QFile::remove(QString::fromStdString(app_.FileName()));
+}
+
+void TestTrainerApp::init()
+{
+    RemoveProfile();
+    RandomSource::SetClock(nullptr);
+    opened_.clear();
+    help_.clear();
+    DialogRunner& d = app_.Dialogs();
+    d.exercise = [this](int kind, int mode) {
+        opened_.append(QStringLiteral("exercise %1 %2").arg(kind).arg(mode));
+    };
+    d.pictureReward = [this] { opened_.append("picture"); };
+    d.jokeReward = [this] { opened_.append("joke"); };
+    d.options = [this] { opened_.append("options"); };
+    d.praiseList = [this] { opened_.append("praise"); };
+    d.about = [this] { opened_.append("about"); };
+    d.contact = [this] { opened_.append("contact"); };
+    // The first checks run with the program's own help; from then on a
+    // recorder takes its place.
+    const QByteArray test = QTest::currentTestFunction();
+    if (test != "firstStartCreatesNoFile" && test != "helpOpensTheViewer")
+        app_.SetHelpHandler([this](quint32 data, quint32 command) {
+            help_.push_back({ data, command });
+        });
+}
+
+void TestTrainerApp::exerciseEntries_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("mode");
+    // The entry mode follows the menu: digits, comparison signs, free text.
+    const std::pair<QList<int>, int> menus[] = {
+        { { 32771, 32772, 32773, 32775, 32776, 32777, 32778, 32779, 32780, 32781, 32782, 32783,
+              32810, 32786 },
+            0 },
+        { { 32787, 32788, 32789, 32790, 32792, 32793, 32794, 32795, 32796, 32797, 32798, 32799,
+              32800, 32801 },
+            0 },
+        { { 32802, 32803, 32804, 32805, 32806, 32807 }, 1 },
+        { { 32811, 32812, 32813, 32814 }, 2 },
+    };
+    for (const auto& [ids, mode] : menus)
+        for (int id : ids)
+            QTest::addRow("%d in mode %d", id, mode) << id << mode;
+}
+
+void TestTrainerApp::exerciseEntries()
+{
+    QFETCH(int, kind);
+    QFETCH(int, mode);
+    // As a successful run leaves it: the reward follows the window.
+    app_.Dialogs().exercise = [this](int k, int m) {
+        opened_.append(QStringLiteral("exercise %1 %2").arg(k).arg(m));
+        app_.WriteProfileInt("Parameter", "Lobe", 1);
+    };
+    app_.WriteProfileInt("Parameter", "Belohnungsart", 1);
+    app_.MainFrame()->Action(kind)->trigger();
+    QCOMPARE(
+        opened_, (QStringList { QStringLiteral("exercise %1 %2").arg(kind).arg(mode), "joke" }));
+    QCOMPARE(app_.GetProfileInt("Parameter", "Lobe", -1), 0);
+}
+
+void TestTrainerApp::dueReward_data()
+{
+    QTest::addColumn<QString>("lobe");
+    QTest::addColumn<QString>("rewardKind");
+    QTest::addColumn<qint64>("clock");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("no flag: nothing shown, nothing written") << ""
+                                                             << "0" << qint64(0) << "";
+    QTest::newRow("flag 0: nothing shown, nothing written") << "0"
+                                                            << "1" << qint64(0) << "";
+    QTest::newRow("picture") << "1"
+                             << "0" << qint64(0) << "picture";
+    QTest::newRow("joke") << "1"
+                          << "1" << qint64(0) << "joke";
+    QTest::newRow("random at second 1000 draws the picture") << "1"
+                                                             << "2" << qint64(1000) << "picture";
+    QTest::newRow("random at second 1001 draws the joke") << "1"
+                                                          << "2" << qint64(1001) << "joke";
+    QTest::newRow("none") << "1"
+                          << "3" << qint64(0) << "";
+    QTest::newRow("unknown kind 7 shows nothing") << "1"
+                                                  << "7" << qint64(0) << "";
+    QTest::newRow("negative kind shows nothing") << "1"
+                                                 << "-1" << qint64(0) << "";
+    QTest::newRow("no kind set means none") << "1"
+                                            << "" << qint64(0) << "";
+    QTest::newRow("any nonzero flag counts") << "5"
+                                             << "0" << qint64(0) << "picture";
+}
+
+void TestTrainerApp::dueReward()
+{
+    QFETCH(QString, lobe);
+    QFETCH(QString, rewardKind);
+    QFETCH(qint64, clock);
+    QFETCH(QString, shown);
+    if (!lobe.isEmpty())
+        app_.WriteProfileString("Parameter", "Lobe", lobe.toStdString());
+    if (!rewardKind.isEmpty())
+        app_.WriteProfileString("Parameter", "Belohnungsart", rewardKind.toStdString());
+    RandomSource::SetClock([clock] { return clock; });
+    const FileStamp before = StampOf(app_.FileName());
+
+    app_.ShowDueReward();
+
+    QCOMPARE(opened_, shown.isEmpty() ? QStringList {} : QStringList { shown });
+    if (lobe.isEmpty() || lobe == "0") {
+        QVERIFY2(StampOf(app_.FileName()) == before, "the profile was written");
+    } else {
+        QCOMPARE(app_.GetProfileInt("Parameter", "Lobe", -1), 0);
+    }
+}
+
+void TestTrainerApp::randomChoiceIsTheSameWithinOneSecond()
+{
+    for (qint64 second : { 1000, 1001, 1767225602, 1767225603 }) {
+        RandomSource::SetClock([second] { return second; });
+        opened_.clear();
+        for (int run = 0; run < 2; ++run) {
+            app_.WriteProfileInt("Parameter", "Lobe", 1);
+            app_.WriteProfileInt("Parameter", "Belohnungsart", 2);
+            app_.ShowDueReward();
+        }
+        QCOMPARE(opened_.size(), 2);
+        QCOMPARE(opened_[0], opened_[1]);
+    }
+}
+
+void TestTrainerApp::optionsCommand_data()
+{
+    QTest::addColumn<QString>("changed");
+    QTest::addColumn<bool>("repaint");
+    QTest::newRow("background confirmed repaints and resets") << "1" << true;
+    QTest::newRow("any nonzero value repaints") << "2" << true;
+    QTest::newRow("unchanged leaves the window alone") << "0" << false;
+    QTest::newRow("cancelled sheet writes nothing") << "" << false;
+}
+
+void TestTrainerApp::optionsCommand()
+{
+    QFETCH(QString, changed);
+    QFETCH(bool, repaint);
+    app_.Dialogs().options = [this, changed] {
+        opened_.append("options");
+        if (!changed.isEmpty())
+            app_.WriteProfileString("Parameter", "Changed", changed.toStdString());
+    };
+    BackgroundView* view = app_.MainFrame()->Background();
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    view->installEventFilter(&counter);
+
+    app_.MainFrame()->Action(32774)->trigger();
+    const FileStamp after = StampOf(app_.FileName());
+    QTest::qWait(50);
+    view->removeEventFilter(&counter);
+
+    QCOMPARE(opened_, QStringList { "options" });
+    QCOMPARE(counter.paints > 0, repaint);
+    if (repaint)
+        QCOMPARE(app_.GetProfileInt("Parameter", "Changed", -1), 0);
+    else
+        QVERIFY(StampOf(app_.FileName()) == after);
+}
+
+void TestTrainerApp::applicationCommands_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<quint32>("topic");
+    QTest::newRow("Eigene Lobe") << 32791 << "praise" << 0u;
+    QTest::newRow("about box") << 57664 << "about" << 0u;
+    QTest::newRow("Fragen und Probleme") << 32819 << "contact" << 0u;
+    QTest::newRow("Eigene Übungen opens topic 98359") << 32823 << "" << 98359u;
+    QTest::newRow("Internet opens topic 98357") << 32821 << "" << 98357u;
+    QTest::newRow("other programs open topic 98362") << 32826 << "" << 98362u;
+}
+
+void TestTrainerApp::applicationCommands()
+{
+    QFETCH(int, id);
+    QFETCH(QString, dialog);
+    QFETCH(quint32, topic);
+    app_.MainFrame()->Action(id)->trigger();
+    QCOMPARE(opened_, dialog.isEmpty() ? QStringList {} : QStringList { dialog });
+    if (topic)
+        QCOMPARE(help_, (std::vector<HelpRequest> { { topic, CWinApp::HELP_CONTEXT } }));
+    else
+        QVERIFY(help_.empty());
+    QVERIFY(!QFile::exists(QString::fromStdString(app_.FileName())));
+}
+
+void TestTrainerApp::exitClosesTheMainWindow()
+{
+    app_.MainFrame()->Action(57665)->trigger();
+    QVERIFY(!app_.MainFrame()->isVisible());
+    QVERIFY(opened_.isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir config;
+    g_config = &config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Arguments meant for a document or an option are ignored.
+    int appArgc = 3;
+    char name[] = "pilo";
+    char file[] = "Aufgaben.txt";
+    char option[] = "--unbekannt";
+    char* appArgv[] = { name, file, option, nullptr };
+    CTrainerApp app(appArgc, appArgv);
+    TestTrainerApp test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_trainer_app.moc"
