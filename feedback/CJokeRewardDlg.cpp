@@ -60,6 +60,8 @@ bool CJokeRewardDlg::LoadJoke()
     jokeNumber_ = number;
     for (const std::string& line : lines)
         lines_.append(QString::fromStdString(line));
+    // The joke is painted, so a screen reader finds it here.
+    setAccessibleDescription(lines_.join(QLatin1Char('\n')).trimmed());
     return true;
 }
 

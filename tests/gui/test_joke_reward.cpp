@@ -163,6 +163,7 @@ void JokeRewardTest::opening()
     QCOMPARE(app.player.played, played);
     QCOMPARE(dlg.JokeNumber(), shown ? 1 : 0);
     QCOMPARE(dlg.Lines().isEmpty(), !shown);
+    QCOMPARE(dlg.accessibleDescription(), shown ? QStringLiteral("Witz 1") : QString());
     QVERIFY(app.profile.Writes().empty());
 
     // Only a shown joke puts the focus on the OK button.

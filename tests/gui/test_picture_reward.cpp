@@ -48,8 +48,6 @@ private slots:
     void lastPictureComesHalfTheTime();
     void applause_data();
     void applause();
-    void centredOrigin_data();
-    void centredOrigin();
     void paintsPictureCentred_data();
     void paintsPictureCentred();
     void gifPictureIsDrawnToo();
@@ -172,31 +170,6 @@ void PictureRewardTest::applause()
     dlg.repaint();
     QCOMPARE(app.player.played, played);
     QVERIFY(app.profile.Writes().empty());
-}
-
-void PictureRewardTest::centredOrigin_data()
-{
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QPoint>("origin");
-
-    QTest::newRow("100 x 80 in the reward's client")
-        << QSize(614, 408) << QSize(100, 80) << QPoint(257, 164);
-    QTest::newRow("odd remainder truncated")
-        << QSize(614, 408) << QSize(101, 81) << QPoint(256, 163);
-    QTest::newRow("exactly the client") << QSize(614, 408) << QSize(614, 408) << QPoint(0, 0);
-    QTest::newRow("one pixel larger truncates toward zero")
-        << QSize(614, 408) << QSize(615, 409) << QPoint(0, 0);
-    QTest::newRow("larger picture clipped on both sides")
-        << QSize(614, 408) << QSize(700, 500) << QPoint(-43, -46);
-}
-
-void PictureRewardTest::centredOrigin()
-{
-    QFETCH(QSize, client);
-    QFETCH(QSize, picture);
-    QFETCH(QPoint, origin);
-    QCOMPARE(CentredOrigin(client, picture), origin);
 }
 
 void PictureRewardTest::paintsPictureCentred_data()
