@@ -205,11 +205,11 @@ QWidget* CFontChooserDlg::createPreviewPart()
 {
     auto* group = new QGroupBox(QStringLiteral("Beispiel"), this);
     auto* layout = new QVBoxLayout(group);
-    preview_ = new QLabel(QStringLiteral("AaBbYyZz 3 + 4 = 7"), group);
+    preview_ = new QLabel(QStringLiteral("AaBbYyZz"), group);
     preview_->setAlignment(Qt::AlignCenter);
     preview_->setAutoFillBackground(true);
     preview_->setFixedHeight(96);
-    preview_->setMinimumWidth(260);
+    preview_->setMinimumWidth(300);
     layout->addWidget(preview_);
     return group;
 }
@@ -240,6 +240,13 @@ void CFontChooserDlg::selectFace(const QString& face)
     }
     faces_->insertItem(row, face);
     faces_->setCurrentRow(row);
+}
+
+void CFontChooserDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QListWidgetItem* face = faces_->currentItem())
+        faces_->scrollToItem(face, QAbstractItemView::PositionAtCenter);
 }
 
 void CFontChooserDlg::SetColor(const QColor& color)

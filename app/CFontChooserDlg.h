@@ -69,6 +69,9 @@ public:
     void accept() override;
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* createFacePart();
     QWidget* createStylePart();

@@ -23,10 +23,12 @@ CMyPropertyPage1::CMyPropertyPage1(CWinApp& app, QWidget* parent)
         groupLayout->addWidget(radio);
         choices_[size_t(kind)] = radio;
     }
-    groupLayout->addStretch();
 
+    auto* column = new QVBoxLayout;
+    column->addWidget(group);
+    column->addStretch();
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(group, 1);
+    layout->addLayout(column, 1);
     layout->addWidget(
         new DecorationPicture(QStringLiteral(":/art/bitmap134.png"), QSize(92, 120), this), 0,
         Qt::AlignTop);

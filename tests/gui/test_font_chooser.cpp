@@ -76,6 +76,7 @@ private slots:
     void weight();
     void longFaceName_data();
     void longFaceName();
+    void enterInSizeBoxAccepts();
     void failedWriteToldOnce();
 };
 
@@ -324,6 +325,23 @@ void TestFontChooser::longFaceName()
     const std::string name = app.profile.GetProfileString("BigFont", "Name");
     QVERIFY(name.size() <= 31);
     QCOMPARE(QString::fromStdString(name), written);
+}
+
+void TestFontChooser::enterInSizeBoxAccepts()
+{
+    TestApp app;
+    DisplayFontSeams seams;
+    seams.run = [&](CFontChooserDlg& dialog) {
+        dialog.show();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            return -1;
+        dialog.SizeBox()->setFocus();
+        TypeSize(dialog, "33");
+        QTest::keyClick(dialog.SizeBox()->lineEdit(), Qt::Key_Return);
+        return dialog.isVisible() ? -1 : dialog.result();
+    };
+    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    QCOMPARE(app.profile.GetProfileInt("BigFont", "FontHeight", -1), 33);
 }
 
 void TestFontChooser::failedWriteToldOnce()
