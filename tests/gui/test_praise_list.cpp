@@ -38,7 +38,6 @@ QStringList Stored(const QStringList& shown)
 class TestPraiseList : public QObject {
     Q_OBJECT
 private slots:
-    void looksAsExpected();
     void opening_data();
     void opening();
     void adding_data();
@@ -53,21 +52,6 @@ private slots:
     void closingWithoutOk();
     void failedWriteToldOnce();
 };
-
-void TestPraiseList::looksAsExpected()
-{
-    TestApp app;
-    CPraiseListDlg dialog(app);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Eigene Lobe eingeben"));
-    QCOMPARE(dialog.PraiseList()->accessibleName(), QStringLiteral("Lobe"));
-    QCOMPARE(dialog.NewPraiseField()->accessibleName(), QStringLiteral("Neues Lob"));
-    QCOMPARE(dialog.OkButton()->text(), QStringLiteral("OK"));
-    QCOMPARE(dialog.AddButton()->text(), QStringLiteral("Hinzufügen"));
-    QCOMPARE(dialog.DeleteButton()->text(), QStringLiteral("Löschen"));
-    QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Abbruch"));
-    QCOMPARE(dialog.HelpButton()->text(), QStringLiteral("Hilfe"));
-    QVERIFY(dialog.OkButton()->isDefault());
-}
 
 void TestPraiseList::opening_data()
 {
