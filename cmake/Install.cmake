@@ -79,6 +79,9 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/pilo.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/install/${PILO_APP_ID}.metainfo.xml @ONLY)
 
+# qt_standard_project_setup() gives installed programs an $ORIGIN run path
+# for bundling Qt beside them; Pilo uses the system's Qt.
+set_target_properties(pilo PROPERTIES INSTALL_RPATH "")
 install(TARGETS pilo RUNTIME DESTINATION ${pilo_libexec})
 install(PROGRAMS ${CMAKE_BINARY_DIR}/install/pilo DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${PILO_DATA_DIR}/ DESTINATION ${pilo_data}

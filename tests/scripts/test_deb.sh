@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and checks its control fields and
+# contents, then unpacks it and checks the program needs nothing from the
+# build tree.
+# Usage: test_deb.sh <build dir> <source dir>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+id=de.pilo.Pilo
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+check() {
+    local what=$1
+    shift
+    "$@" || fail "$what"
+}
+
+timeout 240 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
+    { cat "$tmp/cpack.log" >&2; exit 1; }
+debs=("$tmp"/out/pilo_*.deb)
+[ -f "${debs[0]}" ] || { echo "FAIL: no pilo_*.deb made" >&2; exit 1; }
+deb=${debs[0]}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+
+echo "== control fields"
+field() { dpkg-deb -f "$deb" "$1"; }
+check "package name" test "$(field Package)" = pilo
+check "version $version" test "$(field Version)" = "$version"
+check "section" test "$(field Section)" = education
+check "architecture" test "$(field Architecture)" = "$(dpkg --print-architecture)"
+check "maintainer" grep -q '<.*@.*>' <(field Maintainer)
+depends=$(field Depends)
+echo "Depends: $depends"
+# Explicit needs, and libraries only dpkg-shlibdeps can have found.
+names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
+for need in fonts-liberation qt6-translations-l10n libqt6svg6 libqt6widgets6 libqt6multimedia6 \
+    libc6 libstdc++6; do
+    check "depends on $need" grep -qxF "$need" <<<"$names"
+done
+
+echo "== contents"
+dpkg-deb -c "$deb" >"$tmp/contents"
+for path in ./usr/bin/pilo ./usr/libexec/pilo/pilo \
+    "./usr/share/pilo/data/Pilo Eigene Eins.txt" "./usr/share/pilo/data/Pilo Eigene Zwei.txt" \
+    "./usr/share/pilo/data/Pilo Eigene Drei.txt" "./usr/share/pilo/data/Pilo Eigene Vier.txt" \
+    ./usr/share/pilo/data/pilo.INI ./usr/share/pilo/data/BackGround.bmp \
+    "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    "./usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    check "contains $path" grep -qF " $path" "$tmp/contents"
+done
+check "nothing outside /usr" test -z "$(awk '{print $6}' "$tmp/contents" | grep -v '^\./usr\(/\|$\)' | grep -vx '\./')"
+check "files owned by root" test -z "$(awk '$2 != "root/root"' "$tmp/contents")"
+check "launcher executable" grep -qE '^-rwxr-xr-x .* \./usr/bin/pilo$' "$tmp/contents"
+check "program executable" grep -qE '^-rwxr-xr-x .* \./usr/libexec/pilo/pilo$' "$tmp/contents"
+check "data files not executable" \
+    test -z "$(grep -F ' ./usr/share/' "$tmp/contents" | grep -E '^-..x')"
+
+echo "== unpacked"
+dpkg-deb -x "$deb" "$tmp/root"
+program=$tmp/root/usr/libexec/pilo/pilo
+check "program has no run path" test -z "$(readelf -d "$program" | grep -E 'RPATH|RUNPATH')"
+check "program is stripped" grep -q 'stripped' <(file -b "$program" | sed 's/not stripped//')
+check "every library found" test -z "$(ldd "$program" | grep 'not found')"
+check "every library outside the build tree" test -z "$(ldd "$program" | grep -F "$build")"
+check "same data as the build" diff -r "$build/data" "$tmp/root/usr/share/pilo/data"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "all package checks passed"
