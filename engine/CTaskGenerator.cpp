@@ -71,6 +71,32 @@ void CTaskGenerator::DrawFour(int bound, int& a, int& b, int& c, int& d)
     d = RandomUpTo(bound);
 }
 
+// The two shapes most operations share: two addends whose sum stays within
+// n, and a minuend above its subtrahend.  Both need n of at least 2.
+bool CTaskGenerator::DrawSumUpTo(int n, int& a, int& b)
+{
+    if (n < 2)
+        return false;
+    do
+        DrawTwo(n, a, b);
+    while (a + b > n);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    return true;
+}
+
+bool CTaskGenerator::DrawPositiveDifference(int n, int& a, int& b)
+{
+    if (n < 2)
+        return false;
+    do
+        DrawTwo(n, a, b);
+    while (a - b <= 0);
+    m_operands[0] = a;
+    m_operands[1] = b;
+    return true;
+}
+
 void CTaskGenerator::SetArithmetic(std::string task, int answer)
 {
     m_taskText = std::move(task);
@@ -80,14 +106,9 @@ void CTaskGenerator::SetArithmetic(std::string task, int answer)
 
 bool CTaskGenerator::Add(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a + b > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawSumUpTo(n, a, b))
+        return Refuse();
     SetArithmetic(to_string(a) + " + " + to_string(b) + " = ", a + b);
     return true;
 }
@@ -141,14 +162,9 @@ bool CTaskGenerator::AddThree(int n)
 
 bool CTaskGenerator::Subtract(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a - b <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawPositiveDifference(n, a, b))
+        return Refuse();
     SetArithmetic(to_string(a) + " - " + to_string(b) + " = ", a - b);
     return true;
 }
@@ -201,28 +217,18 @@ bool CTaskGenerator::SubtractThree(int n)
 
 bool CTaskGenerator::SumWithA(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a + b > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawSumUpTo(n, a, b))
+        return Refuse();
     SetArithmetic("sei a = " + to_string(a) + ", dann a + " + to_string(b) + " = ", a + b);
     return true;
 }
 
 bool CTaskGenerator::SumWithAB(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a + b > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawSumUpTo(n, a, b))
+        return Refuse();
     SetArithmetic(
         "sei a = " + to_string(a) + " und b = " + to_string(b) + ", dann a + b = ", a + b);
     return true;
@@ -230,42 +236,27 @@ bool CTaskGenerator::SumWithAB(int n)
 
 bool CTaskGenerator::SolveSumForA(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a + b > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawSumUpTo(n, a, b))
+        return Refuse();
     SetArithmetic("sei a + " + to_string(b) + " = " + to_string(a + b) + ", dann a = ", a);
     return true;
 }
 
 bool CTaskGenerator::DifferenceWithA(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a - b <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawPositiveDifference(n, a, b))
+        return Refuse();
     SetArithmetic("sei a = " + to_string(a) + ", dann a - " + to_string(b) + " = ", a - b);
     return true;
 }
 
 bool CTaskGenerator::DifferenceWithAB(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a - b <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawPositiveDifference(n, a, b))
+        return Refuse();
     SetArithmetic(
         "sei a = " + to_string(a) + " und b = " + to_string(b) + ", dann a - b = ", a - b);
     return true;
@@ -273,14 +264,9 @@ bool CTaskGenerator::DifferenceWithAB(int n)
 
 bool CTaskGenerator::SolveDifferenceForA(int n)
 {
-    if (n < 2)
-        return Refuse();
     int a, b;
-    do
-        DrawTwo(n, a, b);
-    while (a - b <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    if (!DrawPositiveDifference(n, a, b))
+        return Refuse();
     SetArithmetic("sei a - " + to_string(b) + " = " + to_string(a - b) + ", dann a = ", a);
     return true;
 }
