@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -486,27 +487,38 @@ void CExerciseDlg::paintEvent(QPaintEvent* e)
 }
 
 // The picture is looked up at every paint, but decoded and stretched again
-// only when its file or the window size has changed.
+// only when its file or the window size has changed; the last result is kept
+// for the next window too.
 void CExerciseDlg::PaintBackground(QPainter& painter)
 {
+    struct Stretched {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        QSize target;
+        qreal ratio = 0;
+        QImage image;
+    };
+    static Stretched last;
+
     const QFileInfo info(kBackground);
-    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
-    const qint64 size = info.exists() ? info.size() : -1;
-    Background& bg = background_;
-    if (bg.modified != modified || bg.size != size || bg.target != rect().size()) {
-        bg = { modified, size, rect().size(), QImage() };
-        if (size >= 0 && IsBMPFile(kBackground)) {
+    const bool exists = info.exists();
+    const Stretched key { info.absoluteFilePath(), exists ? info.lastModified() : QDateTime(),
+        exists ? info.size() : -1, rect().size(), devicePixelRatioF(), {} };
+    if (key.path != last.path || key.modified != last.modified || key.size != last.size
+        || key.target != last.target || key.ratio != last.ratio) {
+        last = key;
+        if (exists && IsBMPFile(kBackground)) {
             const QImage dib = ReadDIB(kBackground);
             if (!dib.isNull()) {
-                const qreal ratio = devicePixelRatioF();
-                bg.scaled = QImage(rect().size() * ratio, QImage::Format_ARGB32_Premultiplied);
-                bg.scaled.setDevicePixelRatio(ratio);
-                bg.scaled.fill(Qt::transparent);
-                QPainter scaler(&bg.scaled);
-                StretchDIB(scaler, dib, QRect(QPoint(), rect().size()));
+                last.image = QImage(key.target * key.ratio, QImage::Format_ARGB32_Premultiplied);
+                last.image.setDevicePixelRatio(key.ratio);
+                last.image.fill(Qt::transparent);
+                QPainter scaler(&last.image);
+                StretchDIB(scaler, dib, QRect(QPoint(), key.target));
             }
         }
     }
-    if (!bg.scaled.isNull())
-        painter.drawImage(rect().topLeft(), bg.scaled);
+    if (!last.image.isNull())
+        painter.drawImage(rect().topLeft(), last.image);
 }

@@ -8,9 +8,7 @@
 #include "settings/CDigitEdit.h"
 
 #include <QColor>
-#include <QDateTime>
 #include <QFont>
-#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -153,12 +151,4 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool focusGiven_ = false;
-
-    // The background picture is decoded again only when its file changes.
-    struct Background {
-        QDateTime modified;
-        qint64 size = -1;
-        QSize target;
-        QImage scaled;
-    } background_;
 };
