@@ -41,3 +41,19 @@ bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes, st
     }
     return true;
 }
+
+std::string_view SkipUtf8Bom(std::string_view bytes)
+{
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(bom))
+        bytes.remove_prefix(bom.size());
+    return bytes;
+}
+
+std::size_t TextEnd(std::string_view line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && line[i] != '\r' && line[i] != '\0')
+        ++i;
+    return i;
+}

@@ -8,21 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-// A CR or a NUL ends the text, as it did for the C strings of old.
-std::size_t TextEnd(std::string_view line)
-{
-    std::size_t i = 0;
-    while (i < line.size() && line[i] != '\r' && line[i] != '\0')
-        ++i;
-    return i;
-}
-
-bool IsContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Cuts an over-long line without leaving half a UTF-8 character behind.
 std::string_view CutToLimit(std::string_view text, std::size_t limit)
 {
@@ -52,8 +37,7 @@ int OwnExerciseList::PairCount() const
 OwnExerciseList ParseOwnExercises(std::string_view bytes)
 {
     OwnExerciseList list;
-    if (bytes.starts_with(kUtf8Bom))
-        bytes.remove_prefix(kUtf8Bom.size());
+    bytes = SkipUtf8Bom(bytes);
     list.entries.reserve(
         static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     // The text after the last line end is one more entry, empty when the file

@@ -3,23 +3,7 @@
 #include "engine/FileBytes.h"
 #include "settings/TextCodec.h"
 
-
 namespace {
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-// A CR or a NUL ends the text, as it did for the C strings of old.
-std::size_t TextEnd(std::string_view line)
-{
-    std::size_t i = 0;
-    while (i < line.size() && line[i] != '\r' && line[i] != '\0')
-        ++i;
-    return i;
-}
-
-bool IsContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 // The first piece of at most kJokeLineChars characters of valid UTF-8 text.
 struct Piece {
@@ -60,8 +44,7 @@ void AddLine(std::vector<std::string>& lines, std::string_view raw)
 std::vector<std::string> ParseJokeLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    if (bytes.starts_with(kUtf8Bom))
-        bytes.remove_prefix(kUtf8Bom.size());
+    bytes = SkipUtf8Bom(bytes);
     std::size_t pos = 0;
     while (lines.size() < kJokeMaxLines) {
         const std::size_t lf = bytes.find('\n', pos);
