@@ -97,7 +97,10 @@ void CExerciseDlg::SetDefaultSeams()
 {
     seams_.askLimit = [this](QString& value) {
         CLimitDlg dialog(value);
-        QWidget* over = isVisible() ? this : QApplication::activeWindow();
+        // Asked before this window shows: over the window that opened it.
+        QWidget* over = isVisible() ? this
+            : parentWidget()        ? parentWidget()
+                                    : QApplication::activeWindow();
         if (over)
             dialog.CenterOver(over);
         return dialog.exec();
