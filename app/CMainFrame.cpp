@@ -97,7 +97,6 @@ void CMainFrame::addEntry(QMenu* menu, int id, const QString& text, const QStrin
     action->setObjectName(QStringLiteral("action%1").arg(id));
     action->setData(id);
     action->setStatusTip(prompt);
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     menu->addAction(action);
 }
 
@@ -141,7 +140,11 @@ void CMainFrame::createMenus()
     connect(options, &QMenu::aboutToShow, this,
         [this, statusBarEntry] { statusBarEntry->setChecked(!statusBar()->isHidden()); });
 
+    // One connection per menu rather than one per entry: the entry's id
+    // travels in its data.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::triggered, this,
+            [this](QAction* action) { OnCommand(action->data().toInt()); });
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::OnMenuShown);
         connect(menu, &QMenu::aboutToHide, this, &CMainFrame::OnMenuHidden);
     }
@@ -155,6 +158,7 @@ void CMainFrame::createStatusBar()
         auto* label = new QLabel(bar);
         label->setObjectName(QStringLiteral("pane%1").arg(pane));
         label->setContentsMargins(kPanePadding, 0, kPanePadding, 0);
+        label->setTextFormat(Qt::PlainText);
         panes_[pane] = label;
         if (pane == MessagePane) {
             // Long prompts are cut, never widen the window.

@@ -1,11 +1,16 @@
 #include "app/ProgramIcon.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
-QIcon ProgramIcon()
+namespace {
+
+QIcon LoadProgramIcon()
 {
     QIcon icon;
-    for (int size : { 16, 32, 48, 64, 128, 256 }) {
+    // Window decorations and task lists need no more than 64 pixels; the
+    // larger renderings would cost start-up time to decode for nothing.
+    for (int size : { 16, 32, 48, 64 }) {
         const QString path = QStringLiteral(":/art/pilo-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));
@@ -13,4 +18,22 @@ QIcon ProgramIcon()
     if (icon.isNull() && QFile::exists(QStringLiteral(":/art/pilo.svg")))
         icon.addFile(QStringLiteral(":/art/pilo.svg"));
     return icon;
+}
+
+} // namespace
+
+// Built once: the icon keeps the sizes it has decoded, and every window
+// (main window, help, about box) shows the same one.
+// Released with the application object, before Qt's image handling ends.
+QIcon ProgramIcon()
+{
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        icon = new QIcon(LoadProgramIcon());
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }

@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The program's icon at every size the artwork is rendered at; the drawing
-// itself where none is built in.
+// The program's icon at the sizes windows show; the drawing itself where
+// none is built in.
 QIcon ProgramIcon();
