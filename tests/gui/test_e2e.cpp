@@ -1,0 +1,633 @@
+// The whole program as a child's parent meets it: the real application
+// object, main window and dialogs over a real profile file and a copy of the
+// data folder, driven only with mouse clicks and typed keys.  The answers are
+// worked out from the task line, as the child would.
+
+#include "UserScript.h"
+
+#include "app/BackgroundView.h"
+#include "app/CMainFrame.h"
+#include "app/CTrainerApp.h"
+#include "engine/CExerciseDlg.h"
+#include "feedback/CJokeRewardDlg.h"
+#include "feedback/CPictureRewardDlg.h"
+#include "feedback/CWrongAnswerDlg.h"
+#include "settings/CLimitDlg.h"
+#include "settings/CMyPropertyPage4.h"
+#include "settings/COptionsSheet.h"
+#include "settings/ProfileWriter.h"
+#include "settings/SortedListWidget.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+QTemporaryDir* g_data = nullptr;
+
+const QString kPictureTitle = QStringLiteral("Und jetzt ein hübsches Bild ");
+const QString kJokeTitle = QStringLiteral("Und jetzt ein lustiger Witz !");
+const QStringList kPraise = { QStringLiteral("Bravo!"), QStringLiteral("Prima, weiter so!") };
+
+// The profile each test starts from.  Windows line ends, as the old program
+// left them.
+QByteArray BaseProfile()
+{
+    QByteArray text = "[Parameter]\r\n"
+                      "Aufgaben=3\r\n"
+                      "Belohnungsart=0\r\n"
+                      "Sound=0\r\n"
+                      "Witze=19\r\n"
+                      "Hintergrundbild=pilo.bmp\r\n"
+                      "[Lobe]\r\n"
+                      "Anzahl=2\r\n"
+                      "Lob1=Bravo!\r\n"
+                      "Lob2=Prima, weiter so!\r\n"
+                      "[Bilder]\r\n"
+                      "Anzahl=3\r\n"
+                      "AnzahlHinter=3\r\n"
+                      "Bild0=katze.bmp\r\n"
+                      "Bild1=katze.bmp\r\n"
+                      "Bild2=pilo.bmp\r\n"
+                      "Bild3=rakete.gif\r\n";
+    return text;
+}
+
+using ProfileMap = QMap<QString, QString>;
+
+// "Section/Key" to value, as the file holds them; names in lower case.
+ProfileMap ReadProfileMap(const QString& path)
+{
+    QFile file(path);
+    ProfileMap map;
+    if (!file.open(QIODevice::ReadOnly))
+        return map;
+    QString section;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith('[')) {
+            section = line.mid(1, line.indexOf(']') - 1).toLower();
+        } else if (const int eq = line.indexOf('='); eq > 0) {
+            map.insert(section + '/' + line.left(eq).toLower(), line.mid(eq + 1));
+        }
+    }
+    return map;
+}
+
+ProfileMap BaseMapWith(std::initializer_list<std::pair<QString, QString>> changes)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("base.INI"));
+    file.open(QIODevice::WriteOnly);
+    file.write(BaseProfile());
+    file.close();
+    ProfileMap map = ReadProfileMap(file.fileName());
+    for (const auto& [key, value] : changes)
+        map.insert(key.toLower(), value);
+    return map;
+}
+
+// The answer a child works out from a task line such as "3 + 4 = ?".
+QString SumOf(const QString& task, int* sum = nullptr)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^(\d+) \+ (\d+) = (\?+)$)"));
+    const QRegularExpressionMatch m = pattern.match(task);
+    if (!m.hasMatch())
+        return QStringLiteral("<kein Plus: %1>").arg(task);
+    const int value = m.captured(1).toInt() + m.captured(2).toInt();
+    if (sum)
+        *sum = value;
+    const QString answer = QString::number(value);
+    // The mask shows one "?" per character of the answer.
+    if (m.captured(3).size() != answer.size())
+        return QStringLiteral("<Maske passt nicht: %1>").arg(task);
+    return answer;
+}
+
+// Task and answer lines of an own exercise list.
+QMap<QString, QString> OwnPairs(const QString& path, int* longestLine)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QList<QByteArray> lines = file.readAll().split('\n');
+    QMap<QString, QString> pairs;
+    *longestLine = 0;
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        *longestLine = std::max(*longestLine, int(line.size()));
+    }
+    for (int i = 0; i + 1 < lines.size(); i += 2)
+        pairs.insert(QString::fromUtf8(lines[i]), QString::fromUtf8(lines[i + 1]));
+    return pairs;
+}
+
+bool ReadyForAnswer(CExerciseDlg* dlg)
+{
+    return dlg && dlg->OkButton().Caption() == QLatin1String("OK")
+        && dlg->AnswerField()->text().isEmpty() && !dlg->TaskLine()->text().isEmpty()
+        && dlg->focusWidget() == dlg->AnswerField();
+}
+
+CBitmapButton* ButtonNamed(QWidget* dialog, const QString& word)
+{
+    for (auto* button : dialog->findChildren<CBitmapButton*>())
+        if (button->accessibleName() == word)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+public:
+    explicit TestEndToEnd(CTrainerApp& app)
+        : app_(app)
+    {
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void perfectRunEndsWithReward_data();
+    void perfectRunEndsWithReward();
+    void wrongAnswersEarnNoReward();
+    void freeLimit_data();
+    void freeLimit();
+    void ownExercises();
+    void ownExercisesMissingFile();
+    void optionsChangeTheBackground();
+    void unwritableProfileIsReported();
+    void exitThroughTheMenu();
+
+private:
+    QString ProfilePath() const { return QString::fromStdString(app_.FileName()); }
+    bool WriteProfile(const QByteArray& bytes);
+    void Choose(int id) { ChooseMenuEntry(*script_, frame_->menuBar(), frame_->Action(id)); }
+    // One task answered right at the first try: typed, Enter, the praise
+    // read, then NEXT clicked.
+    void AnswerRight(const QString& title, std::function<QString(const QString&)> answer,
+        const QStringList& praise = kPraise);
+    // Waits for the reward window titled title and closes it with Enter.
+    void AcceptReward(const QString& title);
+    // Runs the script to its end; false (with the failures logged) if it
+    // did not finish or an expectation failed.
+    bool Run();
+
+    CTrainerApp& app_;
+    CMainFrame* frame_ = nullptr;
+    std::unique_ptr<UserScript> script_;
+    QStringList tasks_;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    QVERIFY(app_.InitInstance());
+    frame_ = app_.MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_));
+}
+
+bool TestEndToEnd::WriteProfile(const QByteArray& bytes)
+{
+    // Replaced, as another program saving the file would.
+    const QString path = ProfilePath();
+    QDir(path).removeRecursively();
+    QFile::remove(path);
+    QFile file(path + ".new");
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return QFile::rename(file.fileName(), path);
+}
+
+void TestEndToEnd::init()
+{
+    script_ = std::make_unique<UserScript>();
+    tasks_.clear();
+    QVERIFY(WriteProfile(BaseProfile()));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+bool TestEndToEnd::Run()
+{
+    script_->Start();
+    // Every step has its own timeout; this only guards the whole.
+    const bool finished = QTest::qWaitFor([this] { return script_->Finished(); }, 120000);
+    for (const QString& failure : script_->Failures())
+        qWarning("%s", qPrintable(failure));
+    return finished && script_->Failures().isEmpty();
+}
+
+void TestEndToEnd::AnswerRight(
+    const QString& title, std::function<QString(const QString&)> answer, const QStringList& praise)
+{
+    UserScript& s = *script_;
+    s.Then(
+        QStringLiteral("a task of \"%1\" waiting for its answer").arg(title),
+        [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [this, &s, title, answer] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            s.Expect(dlg->windowTitle() == title, "window title " + dlg->windowTitle());
+            s.Expect(dlg->PromptLine()->text() == QStringLiteral("Löse obige Aufgabe !"),
+                "prompt " + dlg->PromptLine()->text());
+            const QString task = dlg->TaskLine()->text();
+            tasks_.append(task);
+            QTest::keyClicks(dlg->AnswerField(), answer(task));
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        QStringLiteral("praise and the NEXT face"),
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+        },
+        [&s, praise] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            s.Expect(
+                praise.contains(dlg->PromptLine()->text()), "praise " + dlg->PromptLine()->text());
+            s.Expect(dlg->OkButton().accessibleName() == QStringLiteral("Weiter"),
+                "NEXT button named " + dlg->OkButton().accessibleName());
+            QTest::mouseClick(&dlg->OkButton(), Qt::LeftButton);
+        });
+}
+
+void TestEndToEnd::AcceptReward(const QString& title)
+{
+    UserScript& s = *script_;
+    s.Then(
+        QStringLiteral("the reward window"),
+        [] { return ActiveModal<CPictureRewardDlg>() || ActiveModal<CJokeRewardDlg>(); },
+        [&s, title] {
+            QWidget* reward = QApplication::activeModalWidget();
+            s.Expect(reward->windowTitle() == title, "reward titled " + reward->windowTitle());
+            QTest::keyClick(reward, Qt::Key_Return);
+        });
+}
+
+void TestEndToEnd::perfectRunEndsWithReward_data()
+{
+    QTest::addColumn<QByteArray>("rewardKind");
+    QTest::addColumn<QString>("rewardTitle");
+    QTest::newRow("picture") << QByteArray("0") << kPictureTitle;
+    QTest::newRow("joke") << QByteArray("1") << kJokeTitle;
+}
+
+void TestEndToEnd::perfectRunEndsWithReward()
+{
+    QFETCH(QByteArray, rewardKind);
+    QFETCH(QString, rewardTitle);
+    QVERIFY(WriteProfile(BaseProfile().replace("Belohnungsart=0", "Belohnungsart=" + rewardKind)));
+
+    Choose(32772);
+    for (int task = 0; task < 3; ++task)
+        AnswerRight(
+            QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });
+    AcceptReward(rewardTitle);
+    QVERIFY(Run());
+
+    QCOMPARE(tasks_.size(), 3);
+    // "kleiner 10" includes 10.
+    for (const QString& task : tasks_) {
+        int sum = 0;
+        SumOf(task, &sum);
+        QVERIFY2(sum >= 2 && sum <= 10, qPrintable(task));
+    }
+    // Exactly one reward, after the exercise window.
+    QCOMPARE(script_->ModalTitles(), (QStringList { "Aufgaben kleiner 10", rewardTitle }));
+    QCOMPARE(ReadProfileMap(ProfilePath()),
+        BaseMapWith({ { "parameter/belohnungsart", rewardKind }, { "parameter/lobe", "0" } }));
+}
+
+void TestEndToEnd::wrongAnswersEarnNoReward()
+{
+    UserScript& s = *script_;
+    auto answer = std::make_shared<QString>();
+    Choose(32772);
+    // Task 1: Enter on the empty field is a wrong answer; try again, then right.
+    s.Then(
+        "the first task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [answer] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            *answer = SumOf(dlg->TaskLine()->text());
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the wrong-answer window", [] { return ActiveModal<CWrongAnswerDlg>(); },
+        [&s] {
+            CWrongAnswerDlg* wrong = ActiveModal<CWrongAnswerDlg>();
+            s.Expect(wrong->windowTitle() == QStringLiteral("Oh! Oooooh!"), wrong->windowTitle());
+            CBitmapButton* again = ButtonNamed(wrong, QStringLiteral("Nochmal"));
+            s.Expect(again, "a button named Nochmal");
+            if (again)
+                QTest::mouseClick(again, Qt::LeftButton);
+        });
+    s.Then(
+        "the same task again, field empty",
+        [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [answer] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            QTest::keyClicks(dlg->AnswerField(), *answer);
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the first task answered",
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+        },
+        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->OkButton(), Qt::LeftButton); });
+    // Task 2: a wrong number, then "Lösen" shows the solution.
+    s.Then(
+        "the second task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [answer] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            *answer = SumOf(dlg->TaskLine()->text());
+            QTest::keyClicks(dlg->AnswerField(), QString::number(answer->toInt() + 1));
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the wrong-answer window again", [] { return ActiveModal<CWrongAnswerDlg>(); },
+        [&s] {
+            CBitmapButton* solve
+                = ButtonNamed(ActiveModal<CWrongAnswerDlg>(), QStringLiteral("Lösen"));
+            s.Expect(solve, "a button named Lösen");
+            if (solve)
+                QTest::mouseClick(solve, Qt::LeftButton);
+        });
+    s.Then(
+        "the solution in the answer field",
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+        },
+        [&s, answer] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            s.Expect(
+                dlg->AnswerField()->text() == *answer, "solution " + dlg->AnswerField()->text());
+            QTest::mouseClick(&dlg->OkButton(), Qt::LeftButton);
+        });
+    AnswerRight(QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });
+    QVERIFY(Run());
+
+    // The exercise window comes back after each wrong-answer window; no reward.
+    QCOMPARE(script_->ModalTitles(),
+        (QStringList { "Aufgaben kleiner 10", "Oh! Oooooh!", "Aufgaben kleiner 10", "Oh! Oooooh!",
+            "Aufgaben kleiner 10" }));
+    QCOMPARE(ReadProfileMap(ProfilePath()), BaseMapWith({ { "parameter/lobe", "0" } }));
+}
+
+void TestEndToEnd::freeLimit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("tasks");
+    QTest::newRow("limit 5: every sum at most 5") << "5" << 5 << 3;
+    QTest::newRow("limit 2 leaves only 1 + 1") << "2" << 2 << 3;
+    QTest::newRow("letters are not taken, 12 is") << "1a2" << 12 << 3;
+    QTest::newRow("limit 1 ends the run before a task") << "1" << 1 << 0;
+    QTest::newRow("empty limit ends the run before a task") << "" << 0 << 0;
+    QTest::newRow("cancelled limit ends the run before a task") << "<Esc>" << 0 << 0;
+}
+
+void TestEndToEnd::freeLimit()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, limit);
+    QFETCH(int, tasks);
+    UserScript& s = *script_;
+    const QString title = QStringLiteral("Plusaufgaben kleiner ?...");
+    Choose(32773);
+    s.Then(
+        "the limit dialog", [] { return ActiveModal<CLimitDlg>(); },
+        [&s, typed] {
+            CLimitDlg* dlg = ActiveModal<CLimitDlg>();
+            s.Expect(dlg->windowTitle() == QStringLiteral("Aufgaben bis ?"), dlg->windowTitle());
+            s.Expect(
+                dlg->Field()->text() == QStringLiteral("20"), "proposed " + dlg->Field()->text());
+            if (typed == "<Esc>") {
+                QTest::keyClick(dlg->Field(), Qt::Key_Escape);
+                return;
+            }
+            QTest::keyClick(dlg->Field(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(dlg->Field(), Qt::Key_Backspace);
+            QTest::keyClicks(dlg->Field(), typed);
+            QTest::keyClick(dlg->Field(), Qt::Key_Return);
+        });
+    for (int task = 0; task < tasks; ++task)
+        AnswerRight(title, [](const QString& t) { return SumOf(t); });
+    const bool rewarded = tasks == 3;
+    if (rewarded)
+        AcceptReward(kPictureTitle);
+    QVERIFY(Run());
+
+    QCOMPARE(tasks_.size(), tasks);
+    for (const QString& task : tasks_) {
+        int sum = 0;
+        SumOf(task, &sum);
+        QVERIFY2(sum >= 2 && sum <= limit, qPrintable(task));
+    }
+    // The exercise window shows only with a task in it.
+    QCOMPARE(script_->ModalTitles().contains(title), tasks > 0);
+    QCOMPARE(script_->ModalTitles().contains(kPictureTitle), rewarded);
+    QCOMPARE(ReadProfileMap(ProfilePath()), BaseMapWith({ { "parameter/lobe", "0" } }));
+}
+
+void TestEndToEnd::ownExercises()
+{
+    QVERIFY(WriteProfile(BaseProfile().replace("Belohnungsart=0", "Belohnungsart=1")));
+    int longest = 0;
+    const QMap<QString, QString> pairs = OwnPairs(QStringLiteral("Pilo Eigene Eins.txt"), &longest);
+    QVERIFY(pairs.size() >= 3);
+    Choose(32811);
+    for (int task = 0; task < 3; ++task)
+        AnswerRight(QStringLiteral("Eigene 1"),
+            [pairs](const QString& t) { return pairs.value(t, "<unbekannte Aufgabe " + t + ">"); });
+    AcceptReward(kJokeTitle);
+    QVERIFY(Run());
+
+    QCOMPARE(tasks_.size(), 3);
+    QCOMPARE(script_->ModalTitles(), (QStringList { "Eigene 1", kJokeTitle }));
+    QCOMPARE(ReadProfileMap(ProfilePath()),
+        BaseMapWith({ { "parameter/belohnungsart", "1" }, { "parameter/lobe", "0" },
+            { "parameter/laenge", QString::number(longest) } }));
+}
+
+void TestEndToEnd::ownExercisesMissingFile()
+{
+    const QString list = QStringLiteral("Pilo Eigene Eins.txt");
+    QVERIFY(QFile::rename(list, list + ".weg"));
+    UserScript& s = *script_;
+    Choose(32811);
+    s.Then(
+        "the message about the missing list", [] { return ActiveModal<QMessageBox>(); },
+        [&s] {
+            QMessageBox* box = ActiveModal<QMessageBox>();
+            s.Expect(box->text()
+                    == QStringLiteral(
+                        "Kann Datei PILO EIGENE EINS.TXT nicht öffnen oder Datei ist leer!"),
+                "message " + box->text());
+            s.Expect(box->windowTitle() == QStringLiteral("Pilo"), "title " + box->windowTitle());
+            s.Expect(box->icon() == QMessageBox::Warning, "an exclamation icon");
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    const bool ran = Run();
+    QVERIFY(QFile::rename(list + ".weg", list));
+    QVERIFY(ran);
+    // The exercise window never showed itself without a task.
+    QCOMPARE(script_->ModalTitles(), QStringList { "Pilo" });
+    QCOMPARE(ReadProfileMap(ProfilePath()), BaseMapWith({ { "parameter/lobe", "0" } }));
+}
+
+void TestEndToEnd::optionsChangeTheBackground()
+{
+    UserScript& s = *script_;
+    Choose(32774);
+    s.Then(
+        "the options sheet", [] { return ActiveModal<COptionsSheet>(); },
+        [&s] {
+            COptionsSheet* sheet = ActiveModal<COptionsSheet>();
+            s.Expect(sheet->windowTitle() == QStringLiteral("Einstellungen"), sheet->windowTitle());
+            QTabBar* tabs = sheet->Tabs()->tabBar();
+            int index = -1;
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->tabText(i) == QStringLiteral("Hintergrundbild"))
+                    index = i;
+            s.Expect(index == 2, "the background page is the third");
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        });
+    s.Then(
+        "the background page",
+        [] {
+            COptionsSheet* sheet = ActiveModal<COptionsSheet>();
+            return sheet && sheet->BackgroundPage()->isVisible();
+        },
+        [&s] {
+            CMyPropertyPage4* page = ActiveModal<COptionsSheet>()->BackgroundPage();
+            s.Expect(page->ChosenLabel()->text() == QStringLiteral("pilo.bmp"),
+                "shown " + page->ChosenLabel()->text());
+            SortedListWidget* list = page->PictureList();
+            QStringList offered;
+            for (int i = 0; i < list->count(); ++i)
+                offered.append(list->item(i)->text());
+            s.Expect(offered == QStringList({ "katze.bmp", "pilo.bmp", "rakete.gif" }),
+                "offered " + offered.join(','));
+            const QList<QListWidgetItem*> found = list->findItems("rakete.gif", Qt::MatchExactly);
+            if (found.isEmpty())
+                return;
+            QTest::mouseClick(
+                list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+            QTest::mouseClick(page->SetButton(), Qt::LeftButton);
+        });
+    s.Then(
+        "the chosen picture shown",
+        [] {
+            COptionsSheet* sheet = ActiveModal<COptionsSheet>();
+            return sheet && sheet->BackgroundPage()->ChosenLabel()->text() == "rakete.gif";
+        },
+        [] { QTest::mouseClick(ActiveModal<COptionsSheet>()->OkButton(), Qt::LeftButton); });
+    QVERIFY(Run());
+
+    QCOMPARE(ReadProfileMap(ProfilePath()),
+        BaseMapWith({ { "parameter/hintergrundbild", "rakete.gif" }, { "parameter/changed", "0" },
+            { "parameter/belohnungsart", "0" } }));
+    // The main window repaints with the new picture, a GIF.
+    const QSize gif = QImage(QStringLiteral("rakete.gif")).size();
+    QVERIFY(!gif.isEmpty());
+    QTRY_COMPARE(frame_->Background()->PictureRect().size(), gif);
+}
+
+// A profile that cannot be written: the run and the sheet go on, the sheet
+// says so, and what stands in the profile's place is left alone.
+void TestEndToEnd::unwritableProfileIsReported()
+{
+    const QString path = ProfilePath();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path + "/inhalt"));
+    UserScript& s = *script_;
+    // No task count readable: a run of one task, no praise text, and no
+    // reward can be recorded.
+    Choose(32772);
+    AnswerRight(QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); },
+        { QString() });
+    Choose(32774);
+    s.Then(
+        "the options sheet", [] { return ActiveModal<COptionsSheet>(); },
+        [] {
+            QTabBar* tabs = ActiveModal<COptionsSheet>()->Tabs()->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        });
+    s.Then(
+        "the background page",
+        [] {
+            COptionsSheet* sheet = ActiveModal<COptionsSheet>();
+            return sheet && sheet->BackgroundPage()->isVisible();
+        },
+        [] { QTest::mouseClick(ActiveModal<COptionsSheet>()->OkButton(), Qt::LeftButton); });
+    s.Then(
+        "the message that nothing was saved", [] { return ActiveModal<QMessageBox>(); },
+        [&s, path] {
+            QMessageBox* box = ActiveModal<QMessageBox>();
+            s.Expect(box->text() == ProfileWriter::FailureText(path.toStdString()),
+                "message " + box->text());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+    const bool ran = Run();
+    const bool untouched = QFileInfo(path).isDir() && QFileInfo(path + "/inhalt").isDir();
+    QDir(path).removeRecursively();
+    QVERIFY(ran);
+    QVERIFY(untouched);
+    QCOMPARE(tasks_.size(), 1);
+    QCOMPARE(
+        script_->ModalTitles(), (QStringList { "Aufgaben kleiner 10", "Einstellungen", "Pilo" }));
+}
+
+void TestEndToEnd::exitThroughTheMenu()
+{
+    QFile file(ProfilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    Choose(57665);
+    QVERIFY(Run());
+    QTRY_VERIFY(!frame_->isVisible());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir config;
+    QTemporaryDir data;
+    g_data = &data;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // The program runs in its data folder; a copy, so tests may change it.
+    QDirIterator files(QStringLiteral(PILO_DATA_DIR), QDir::Files);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        QFile::copy(source, data.filePath(files.fileName()));
+    }
+    QDir::setCurrent(data.path());
+    int appArgc = 1;
+    char name[] = "pilo";
+    char* appArgv[] = { name, nullptr };
+    CTrainerApp app(appArgc, appArgv);
+    TestEndToEnd test(app);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_e2e.moc"
