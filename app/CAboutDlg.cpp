@@ -50,11 +50,15 @@ bool CAboutDlg::OnInitDialog()
     ok_->setObjectName(QStringLiteral("okButton"));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &CAboutDlg::OnOK);
-    // The button keeps its place right of the first line, however long that is.
-    const QRect first = lines_.front()->geometry();
+    // The button keeps its place right of the lines beside it, however long
+    // the font makes them.
     QRect button = DluRect(119, 10, 32, 14);
-    button.moveLeft(std::max(button.left(), first.right() + DluX(4)));
     button.setSize(button.size().expandedTo(ok_->sizeHint()));
+    for (QLabel* line : lines_) {
+        const QRect text = line->geometry();
+        if (text.top() <= button.bottom() && text.bottom() >= button.top())
+            button.moveLeft(std::max(button.left(), text.right() + DluX(4)));
+    }
     ok_->setGeometry(button);
 
     QRect used = DluRect(0, 0, 173, 46);

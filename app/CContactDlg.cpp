@@ -23,7 +23,7 @@ bool CContactDlg::OnInitDialog()
     auto* lines = new QVBoxLayout(box_);
     for (const char* text : {
              "Die meisten Fragen beantwortet die Hilfe:",
-             "Menü \"Hilfe\", \"Hilfethemen\" oder die Taste F1.",
+             "Menü „Hilfe“, „Hilfethemen“ oder die Taste F1.",
              "Fehler und Wünsche nimmt die Fehlerliste",
              "des Pilo-Projekts gern entgegen.",
          }) {

@@ -32,8 +32,11 @@ void TestAboutDialogs::aboutTexts()
     QVERIFY(!dlg.findChild<QLabel*>("icon")->pixmap().isNull());
     // At least the layout's 173 x 46 dialog units, and every text whole.
     QVERIFY(dlg.width() >= 260 && dlg.height() >= 75);
-    for (QLabel* line : lines)
+    for (QLabel* line : lines) {
         QVERIFY(dlg.rect().contains(line->geometry()));
+        QVERIFY2(
+            !line->geometry().intersects(dlg.OkButton()->geometry()), qPrintable(line->text()));
+    }
 }
 
 void TestAboutDialogs::aboutCloses_data()

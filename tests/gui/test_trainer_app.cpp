@@ -11,10 +11,12 @@
 #include "engine/RandomSource.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -69,6 +71,7 @@ private slots:
     void initTestCase();
     void firstStartCreatesNoFile();
     void helpOpensTheViewer();
+    void helpAskedFromAModalDialogTakesInput();
     void init();
 
     void exerciseEntries_data();
@@ -119,6 +122,22 @@ void TestTrainerApp::helpOpensTheViewer()
     viewer->close();
 }
 
+// A help button in a modal dialog opens the viewer; the dialog must not block
+// it, so the viewer belongs to the dialog's window while it is open.
+void TestTrainerApp::helpAskedFromAModalDialogTakesInput()
+{
+    QDialog dialog(app_.MainFrame());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    app_.WinHelp(131174, CWinApp::HELP_CONTEXT);
+    CHelpViewer* viewer = app_.HelpViewer();
+    QVERIFY(viewer && viewer->isVisible());
+    QCOMPARE(viewer->windowHandle()->transientParent(), dialog.windowHandle());
+    viewer->close();
+}
+
 void TestTrainerApp::RemoveProfile()
 {
     QFile::remove(QString::fromStdString(app_.FileName()));
@@ -143,7 +162,8 @@ void TestTrainerApp::init()
     // The first checks run with the program's own help; from then on a
     // recorder takes its place.
     const QByteArray test = QTest::currentTestFunction();
-    if (test != "firstStartCreatesNoFile" && test != "helpOpensTheViewer")
+    if (test != "firstStartCreatesNoFile" && test != "helpOpensTheViewer"
+        && test != "helpAskedFromAModalDialogTakesInput")
         app_.SetHelpHandler([this](quint32 data, quint32 command) {
             help_.push_back({ data, command });
         });
