@@ -3,6 +3,7 @@
 #include "app/CHelpViewer.h"
 #include "app/CMainFrame.h"
 #include "engine/Catalogue.h"
+#include "engine/Draws.h"
 #include "engine/RandomSource.h"
 
 #include <QLibraryInfo>
@@ -16,17 +17,6 @@ constexpr int kJokeReward = 1;
 constexpr int kRandomReward = 2;
 constexpr int kNoReward = 3;
 
-// Raw draws until one is 0 or 1: the literal rule keeps one clock second
-// giving one outcome.
-int DrawPictureOrJoke()
-{
-    RandomSource::SeedFromClock();
-    int draw = RandomSource::Next();
-    while (draw > 1)
-        draw = RandomSource::Next();
-    return draw;
-}
-
 } // namespace
 
 CTrainerApp::CTrainerApp(int& argc, char** argv)
@@ -34,7 +24,9 @@ CTrainerApp::CTrainerApp(int& argc, char** argv)
     , CWinApp(TrainerAppParts::profile, TrainerAppParts::player)
 {
     setApplicationName(QStringLiteral("Pilo"));
-    setApplicationDisplayName(QStringLiteral("Pilo"));
+    // No display name: Qt would append it to every window title.  The
+    // desktop file name lets docks match the window to its menu entry.
+    setDesktopFileName(QStringLiteral("de.pilo.Pilo"));
     LoadTranslations();
     SetHelpHandler([this](quint32 data, quint32 command) { ShowHelp(data, command); });
     dialogs_ = DialogRunner::Real(*this, [this]() -> QWidget* { return frame_.get(); });
@@ -139,7 +131,7 @@ void CTrainerApp::ShowDueReward()
         return;
     int rewardKind = GetProfileInt("Parameter", "Belohnungsart", kNoReward);
     if (rewardKind == kRandomReward)
-        rewardKind = DrawPictureOrJoke() == 0 ? kPictureReward : kJokeReward;
+        rewardKind = Draws::RewardKind() == 0 ? kPictureReward : kJokeReward;
     if (rewardKind == kPictureReward && dialogs_.pictureReward)
         dialogs_.pictureReward();
     else if (rewardKind == kJokeReward && dialogs_.jokeReward)

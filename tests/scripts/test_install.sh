@@ -147,9 +147,9 @@ for _ in $(seq 100); do
 done
 display=:$(head -n 1 "$tmp/display")
 
-# window_shown: whether a top-level window bears the program's title.
+# window_shown: whether a top-level window bears exactly the program's caption.
 window_shown() {
-    DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$title"
+    DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\""
 }
 
 # start_pilo <home>: starts the installed launcher with XDG folders unset and
