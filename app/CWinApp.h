@@ -19,15 +19,19 @@ public:
 
     using HelpHandler = std::function<void(quint32 data, quint32 command)>;
 
-    CWinApp(Profile& store, SoundPlayer& sound) : store_(store), sound_(sound) {}
+    CWinApp(Profile& store, SoundPlayer& sound)
+        : store_(store)
+        , sound_(sound)
+    {
+    }
     ~CWinApp() override = default;
 
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) override
     {
         return store_.GetProfileInt(section, key, defaultValue);
     }
-    std::string GetProfileString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue = {}) override
+    std::string GetProfileString(
+        std::string_view section, std::string_view key, std::string_view defaultValue = {}) override
     {
         return store_.GetProfileString(section, key, defaultValue);
     }
@@ -35,8 +39,8 @@ public:
     {
         return store_.WriteProfileInt(section, key, value);
     }
-    bool WriteProfileString(std::string_view section, std::string_view key,
-                            std::string_view value) override
+    bool WriteProfileString(
+        std::string_view section, std::string_view key, std::string_view value) override
     {
         return store_.WriteProfileString(section, key, value);
     }

@@ -11,11 +11,13 @@ public:
     virtual ~Profile() = default;
 
     virtual int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) = 0;
-    virtual std::string GetProfileString(std::string_view section, std::string_view key,
-                                         std::string_view defaultValue = {}) = 0;
+    virtual std::string GetProfileString(
+        std::string_view section, std::string_view key, std::string_view defaultValue = {})
+        = 0;
     virtual bool WriteProfileInt(std::string_view section, std::string_view key, int value) = 0;
-    virtual bool WriteProfileString(std::string_view section, std::string_view key,
-                                    std::string_view value) = 0;
+    virtual bool WriteProfileString(
+        std::string_view section, std::string_view key, std::string_view value)
+        = 0;
 
     // Where the settings live, for telling the parent which file could not
     // be written.  Empty for a store without a file.

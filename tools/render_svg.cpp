@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     const bool transparent = argc == 6 && QByteArray(argv[5]) == "transparent";
     if (argc != 5 && !transparent) {
         std::fprintf(stderr,
-                     "usage: render_svg in.svg out.bmp|out.png|out.gif width height [transparent]\n");
+            "usage: render_svg in.svg out.bmp|out.png|out.gif width height [transparent]\n");
         return 2;
     }
     const QString in = QString::fromLocal8Bit(argv[1]);
