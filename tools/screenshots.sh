@@ -1,0 +1,289 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program: starts it through the
+# build tree's launcher on a virtual X display of its own, with a temporary
+# home folder and profile, drives it with the keyboard only and saves each
+# window as a PNG file.
+# Usage: tools/screenshots.sh [build dir] [output dir]
+#   defaults: build/ and docs/screenshots/ of this checkout
+# Needs Xvfb, xdotool, x11-utils, ImageMagick and openbox for the window
+# frames (tools/setup.sh installs them); without openbox the windows have no
+# frames and no titles.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out=${2:-$root/docs/screenshots}
+main_title="Pilo für Windows 95 V1.11"
+launcher=$build/pilo-launch
+# The whole run takes about a minute; past this something hangs.
+time_limit=240
+max_kb=300
+
+for tool in Xvfb xdotool xwininfo xprop import convert identify; do
+    command -v "$tool" >/dev/null ||
+        { echo "screenshots: $tool is missing (run tools/setup.sh)" >&2; exit 1; }
+done
+[ -x "$launcher" ] && [ -x "$build/app/pilo" ] ||
+    { echo "screenshots: build Pilo first (no program in $build)" >&2; exit 1; }
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+tmp=$(mktemp -d)
+xvfb_pid=
+wm_pid=
+pilo_pid=
+watchdog_pid=
+cleanup() {
+    [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null || true
+    [ -n "$pilo_pid" ] && kill -KILL "$pilo_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'echo "screenshots: stopped" >&2; exit 130' INT TERM
+
+# The watchdog takes its sleep along when it is stopped, so no stray process
+# keeps the script's output open.
+main_pid=$$
+(
+    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+    sleep "$time_limit" </dev/null >/dev/null 2>&1 &
+    sleeper=$!
+    wait "$sleeper" && echo "screenshots: gave up after $time_limit s" >&2 && kill -TERM "$main_pid"
+) &
+watchdog_pid=$!
+
+die() {
+    echo "screenshots: $*" >&2
+    if [ -s "$tmp/pilo.log" ]; then sed 's/^/  pilo: /' "$tmp/pilo.log" >&2; fi
+    exit 1
+}
+
+# Everything runs with a home folder of its own, so neither the window
+# manager nor the launcher touches the user's files.
+home=$tmp/home
+data=$home/.local/share/pilo
+config=$home/.config
+mkdir -p "$data" "$config"
+clean_env=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share"
+    XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8)
+
+# A small screen: the main window opens maximized and the picture in it keeps
+# its size, so a large screen would mostly show empty border.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$tmp/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$tmp/display" ] && break
+    sleep 0.1
+done
+[ -s "$tmp/display" ] || die "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$tmp/display")
+
+if command -v openbox >/dev/null; then
+    "${clean_env[@]}" DISPLAY="$DISPLAY" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+else
+    echo "screenshots: openbox is not installed, the windows get no frames" >&2
+fi
+
+# An own list with known answers: the keyboard cannot read the screen.
+printf '3 + 4 =\r\n7\r\n5 + 2 =\r\n7\r\n9 - 2 =\r\n7\r\n' >"$data/Pilo Eigene Eins.txt"
+
+# The demo profile with three tasks a run, no sound and the given reward
+# kind (0 picture, 1 joke). The launcher keeps a profile that is there.
+write_profile() {
+    sed -e 's/^Aufgaben=.*/Aufgaben=3/' -e 's/^Sound=.*/Sound=0/' \
+        -e "s/^Belohnungsart=.*/Belohnungsart=$1/" "$build/data/pilo.INI" >"$config/pilo.INI"
+    grep -q "^Belohnungsart=$1" "$config/pilo.INI" || die "the demo profile has no reward kind"
+}
+
+# Windows big enough to matter: Qt keeps tiny helper windows mapped too.
+big_enough() {
+    xwininfo -id "$1" 2>/dev/null | grep -qE 'Width: +([5-9][0-9]|[0-9]{3,})'
+}
+program_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$pilo_pid" 2>/dev/null); do
+        if big_enough "$id"; then echo "$id"; fi
+    done
+}
+window_named() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        if big_enough "$id"; then
+            echo "$id"
+            return
+        fi
+    done
+}
+wait_window() {
+    for _ in $(seq 150); do
+        [ -n "$(window_named "$1")" ] && return 0
+        sleep 0.1
+    done
+    die "no window titled like '$1'"
+}
+wait_gone() {
+    for _ in $(seq 100); do
+        [ -z "$(window_named "$1")" ] && return 0
+        sleep 0.1
+    done
+    die "the window '$1' stayed open"
+}
+keys() {
+    xdotool key --delay 80 "$@"
+    sleep 0.4
+}
+
+start_pilo() {
+    write_profile "$1"
+    ("${clean_env[@]}" DISPLAY="$DISPLAY" "$launcher" >>"$tmp/pilo.log" 2>&1) &
+    pilo_pid=$!
+    wait_window "^$main_title"
+    xdotool windowfocus --sync "$(window_named "^$main_title")"
+    sleep 0.5
+}
+
+# Alt opens the menu bar; Right walks to the menu, Down opens it.
+open_menu() {
+    keys alt
+    for ((i = 0; i < $1; i++)); do keys Right; done
+    keys Down
+}
+
+# "Plus" -> "&Beenden"; a program that does not end by then is killed.
+quit_pilo() {
+    open_menu 0
+    keys b
+    for _ in $(seq 50); do
+        kill -0 "$pilo_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pilo_pid" 2>/dev/null; then
+        echo "screenshots: Beenden did not end the program" >&2
+        kill -KILL "$pilo_pid" 2>/dev/null || true
+    fi
+    wait "$pilo_pid" 2>/dev/null || true
+    pilo_pid=
+}
+
+# Position and size of a window on the screen with its frame: its outermost
+# ancestor below the root window.
+frame_geometry() {
+    local id=$1 parent
+    while :; do
+        parent=$(xwininfo -children -id "$id" 2>/dev/null |
+            sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+        [ -z "$parent" ] && break
+        xwininfo -id "$parent" 2>/dev/null | grep -q '(the root window)' && break
+        id=$parent
+    done
+    xwininfo -id "$id" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# Saves the screen cut to the smallest box around the given windows.
+shoot() {
+    local name=$1
+    shift
+    [ $# -gt 0 ] || die "nothing to take for $name"
+    sleep 0.6
+    local x0=100000 y0=100000 x1=0 y1=0 id x y w h
+    for id in "$@"; do
+        read -r x y w h <<<"$(frame_geometry "$id")"
+        ((x < 0)) && w=$((w + x)) && x=0
+        ((y < 0)) && h=$((h + y)) && y=0
+        ((x < x0)) && x0=$x
+        ((y < y0)) && y0=$y
+        ((x + w > x1)) && x1=$((x + w))
+        ((y + h > y1)) && y1=$((y + h))
+    done
+    import -window root "$tmp/screen.png"
+    convert "$tmp/screen.png" -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage -strip \
+        -define png:compression-level=9 "$tmp/$name"
+    if [ "$(identify -format '%k' "$tmp/$name")" -lt 50 ]; then
+        die "$name came out nearly blank"
+    fi
+    local kb=$(($(stat -c %s "$tmp/$name") / 1024))
+    if ((kb > max_kb)); then
+        convert "$tmp/$name" -colors 255 -define png:compression-level=9 "$tmp/$name"
+        kb=$(($(stat -c %s "$tmp/$name") / 1024))
+    fi
+    mv "$tmp/$name" "$out/$name"
+    echo "saved $out/$name ($(identify -format '%wx%h' "$out/$name"), $kb KB)"
+}
+
+# Types the answers 0 to 9 into a task of "Aufgaben kleiner 10" until one is
+# right, leaving each wrong one through "Nochmal" (Escape).
+answer_small_sum() {
+    local digit
+    for digit in 0 1 2 3 4 5 6 7 8 9; do
+        keys "$digit" Return
+        sleep 0.3
+        [ -z "$(window_named '^Oh! Oooooh!')" ] && return 0
+        keys Escape
+        wait_gone '^Oh! Oooooh!'
+    done
+    die "no answer from 0 to 9 was right"
+}
+
+# "Eigene" -> "Eigene 1": three tasks whose answer is 7, all right.
+perfect_own_run() {
+    open_menu 3
+    keys Return
+    wait_window '^Eigene 1'
+    local t
+    for t in 1 2 3; do keys 7 Return Return; done
+}
+
+echo "== main window with the menu Plus open"
+start_pilo 0
+open_menu 0
+shoot main-window.png $(program_windows)
+keys Escape Escape
+
+echo "== an exercise: a right answer and its praise"
+open_menu 0
+keys Down Return
+wait_window '^Aufgaben kleiner 10'
+answer_small_sum
+shoot exercise.png "$(window_named '^Aufgaben kleiner 10')"
+
+echo "== a wrong answer"
+# "Weiter" to the next task; no sum of "kleiner 10" is 99.
+keys Return
+keys 9 9 Return
+wait_window '^Oh! Oooooh!'
+shoot wrong-answer.png "$(window_named '^Aufgaben kleiner 10')" "$(window_named '^Oh! Oooooh!')"
+keys Escape
+wait_gone '^Oh! Oooooh!'
+keys Escape
+wait_gone '^Aufgaben kleiner 10'
+quit_pilo
+
+echo "== picture reward"
+start_pilo 0
+perfect_own_run
+wait_window '^Und jetzt ein h'
+shoot picture-reward.png "$(window_named '^Und jetzt ein h')"
+keys Return
+wait_gone '^Und jetzt ein h'
+quit_pilo
+
+echo "== joke reward"
+start_pilo 1
+perfect_own_run
+wait_window '^Und jetzt ein lustiger'
+shoot joke-reward.png "$(window_named '^Und jetzt ein lustiger')"
+keys Return
+wait_gone '^Und jetzt ein lustiger'
+quit_pilo
+
+echo "done"
