@@ -85,11 +85,17 @@ keys() {
     sleep 0.3
 }
 
+# A clean environment, but a sanitizer build keeps its settings.
+sanitizer_env=()
+for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -n "${!v:-}" ] && sanitizer_env+=("$v=${!v}")
+done
+
 start_pilo() {
     local config=$1
     (cd "$tmp/data" && exec env -i PATH=/usr/bin:/bin HOME="$tmp" DISPLAY="$DISPLAY" \
-        XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8 "$pilo" \
-        >>"$tmp/pilo.log" 2>&1) &
+        XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8 "${sanitizer_env[@]}" \
+        "$pilo" >>"$tmp/pilo.log" 2>&1) &
     pilo_pid=$!
     wait_window "^$main_title" || return 1
     xdotool windowfocus --sync "$(window_named "^$main_title")"
