@@ -24,7 +24,8 @@ void AddEntry(OwnExerciseList& list, std::string_view line)
     std::string_view text = line.substr(0, TextEnd(line));
     text = CutToLimit(text, kOwnEntryMaxBytes);
     list.greatestLength = std::max(list.greatestLength, text.size());
-    list.entries.push_back(TextCodec::DecodeLine(text));
+    if (list.entries.size() < kOwnEntriesKept)
+        list.entries.push_back(TextCodec::DecodeLine(text));
 }
 
 } // namespace
@@ -38,8 +39,8 @@ OwnExerciseList ParseOwnExercises(std::string_view bytes)
 {
     OwnExerciseList list;
     bytes = SkipUtf8Bom(bytes);
-    list.entries.reserve(
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    list.entries.reserve(std::min(lines, kOwnEntriesKept));
     // The text after the last line end is one more entry, empty when the file
     // ends with a line end: that is how the pairs of old files always came out.
     std::size_t pos = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/RandomSource.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -14,8 +16,9 @@
 // or NUL, as it always did. Entries are UTF-8; a line that is not valid UTF-8
 // is read as Windows-1252.
 struct OwnExerciseList {
-    std::vector<std::string> entries;
-    // Bytes of the longest entry as it stands in the file, before decoding.
+    std::vector<std::string> entries; // at most kOwnEntriesKept
+    // Bytes of the longest entry as it stands in the file, before decoding,
+    // over all lines, kept or not.
     std::size_t greatestLength = 0;
 
     int PairCount() const;
@@ -31,6 +34,11 @@ struct OwnTask {
 constexpr std::size_t kOwnEntryMaxBytes = 10000;
 // Only this much of a file is read; a real exercise list is a few kilobytes.
 constexpr std::size_t kOwnFileMaxBytes = 64u << 20;
+// The pair draw takes raw values of the random source (0..32767), so no pair
+// after the 32768th can ever come. Lines beyond these are measured for the
+// greatest length but not kept: a huge file of empty lines would otherwise
+// take gigabytes.
+constexpr std::size_t kOwnEntriesKept = 2 * (std::size_t { RandomSource::kMax } + 1);
 
 OwnExerciseList ParseOwnExercises(std::string_view bytes);
 

@@ -129,20 +129,31 @@ TEST(OwnExerciseFile, UnreadableFileFails)
     EXPECT_FALSE(ReadOwnExerciseFile(path, list));
 }
 
-TEST(OwnExerciseFile, LargeFileLoadsCompletely)
+// Every pair the draw can reach (0..32767) is kept; the longest line counts
+// even where it lies beyond them.
+TEST(OwnExerciseFile, LargeFileKeepsEveryReachablePair)
 {
     TempDir dir;
     std::string bytes;
     const int pairs = 300000;
     for (int i = 0; i < pairs; ++i)
         bytes += std::to_string(i) + " + 1 =\r\n" + std::to_string(i + 1) + "\r\n";
+    bytes += std::string(500, 'z') + "\r\n";
     OwnExerciseList list;
     ASSERT_TRUE(ReadOwnExerciseFile(dir.Write("gross.txt", bytes), list));
-    EXPECT_EQ(list.PairCount(), pairs);
-    EXPECT_EQ(list.entries.size(), std::size_t(2 * pairs + 1));
-    EXPECT_EQ(PickOwnExercise(list, pairs - 1).task, "299999 + 1 =");
-    EXPECT_EQ(PickOwnExercise(list, pairs - 1).answer, "300000");
-    EXPECT_EQ(list.greatestLength, std::string("299999 + 1 =").size());
+    EXPECT_EQ(list.PairCount(), RandomSource::kMax + 1);
+    EXPECT_EQ(PickOwnExercise(list, RandomSource::kMax).task, "32767 + 1 =");
+    EXPECT_EQ(PickOwnExercise(list, RandomSource::kMax).answer, "32768");
+    EXPECT_EQ(list.greatestLength, 500u);
+}
+
+// A file of nothing but line ends must not cost gigabytes.
+TEST(OwnExerciseFile, MillionsOfEmptyLinesStayBounded)
+{
+    const OwnExerciseList list = ParseOwnExercises(std::string(20'000'000, '\n'));
+    EXPECT_EQ(list.entries.size(), kOwnEntriesKept);
+    EXPECT_EQ(list.PairCount(), RandomSource::kMax + 1);
+    EXPECT_EQ(list.greatestLength, 0u);
 }
 
 TEST(OwnExerciseFile, PickTakesThePairStartingAtTwiceR)
