@@ -71,6 +71,28 @@ void CTaskGenerator::DrawFour(int bound, int& a, int& b, int& c, int& d)
     d = RandomUpTo(bound);
 }
 
+template <typename Rejected> int CTaskGenerator::DrawOne(int n, Rejected rejected)
+{
+    int a;
+    do
+        a = RandomUpTo(n);
+    while (rejected(a));
+    m_operands[0] = a;
+    return a;
+}
+
+template <typename Rejected>
+void CTaskGenerator::DrawThree(int n, int& a, int& b, int& c, Rejected rejected)
+{
+    do {
+        DrawTwo(n, a, b);
+        c = RandomUpTo(n);
+    } while (rejected(a, b, c));
+    m_operands[0] = a;
+    m_operands[1] = b;
+    m_operands[2] = c;
+}
+
 // The two shapes most operations share: two addends whose sum stays within
 // n, and a minuend above its subtrahend.  Both need n of at least 2.
 bool CTaskGenerator::DrawSumUpTo(int n, int& a, int& b)
@@ -135,11 +157,7 @@ bool CTaskGenerator::AddOne(int n)
 {
     if (n < 2)
         return Refuse();
-    int a;
-    do
-        a = RandomUpTo(n);
-    while (a + 1 > n);
-    m_operands[0] = a;
+    const int a = DrawOne(n, [n](int v) { return v + 1 > n; });
     SetArithmetic(to_string(a) + " + 1 = ", a + 1);
     return true;
 }
@@ -149,13 +167,7 @@ bool CTaskGenerator::AddThree(int n)
     if (n < 3)
         return Refuse();
     int a, b, c;
-    do {
-        DrawTwo(n, a, b);
-        c = RandomUpTo(n);
-    } while (std::int64_t { a } + b + c > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
-    m_operands[2] = c;
+    DrawThree(n, a, b, c, [n](int a, int b, int c) { return std::int64_t { a } + b + c > n; });
     SetArithmetic(to_string(a) + " + " + to_string(b) + " + " + to_string(c) + " = ", a + b + c);
     return true;
 }
@@ -190,11 +202,7 @@ bool CTaskGenerator::SubtractOne(int n)
 {
     if (n < 2)
         return Refuse();
-    int a;
-    do
-        a = RandomUpTo(n);
-    while (a - 1 <= 0);
-    m_operands[0] = a;
+    const int a = DrawOne(n, [](int v) { return v - 1 <= 0; });
     SetArithmetic(to_string(a) + " - 1 = ", a - 1);
     return true;
 }
@@ -204,13 +212,7 @@ bool CTaskGenerator::SubtractThree(int n)
     if (n < 3)
         return Refuse();
     int a, b, c;
-    do {
-        DrawTwo(n, a, b);
-        c = RandomUpTo(n);
-    } while (a - b - c <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
-    m_operands[2] = c;
+    DrawThree(n, a, b, c, [](int a, int b, int c) { return a - b - c <= 0; });
     SetArithmetic(to_string(a) + " - " + to_string(b) + " - " + to_string(c) + " = ", a - b - c);
     return true;
 }

@@ -56,6 +56,8 @@ private:
     bool Refuse();
     void DrawTwo(int bound, int& a, int& b);
     void DrawFour(int bound, int& a, int& b, int& c, int& d);
+    template <typename Rejected> int DrawOne(int n, Rejected rejected);
+    template <typename Rejected> void DrawThree(int n, int& a, int& b, int& c, Rejected rejected);
     bool DrawSumUpTo(int n, int& a, int& b);
     bool DrawPositiveDifference(int n, int& a, int& b);
     void SetArithmetic(std::string task, int answer);
