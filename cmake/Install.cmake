@@ -23,8 +23,9 @@ set(PILO_PACKAGE_MAINTAINER "Pilo maintainers <root@localhost>"
 set(PILO_LICENSE "LicenseRef-proprietary"
     CACHE STRING "SPDX licence expression of the program for the AppStream data")
 set(PILO_HOMEPAGE "" CACHE STRING "Project home page for the AppStream data (left out when empty)")
-set(PILO_SCREENSHOT_URL ""
-    CACHE STRING "URL of a screenshot for the AppStream data (left out when empty)")
+set(PILO_SCREENSHOT_BASE_URL ""
+    CACHE STRING "URL where this source tree is published: the AppStream data then names its \
+docs/screenshots/main-window.png (left out when empty)")
 
 set(pilo_libexec ${CMAKE_INSTALL_LIBEXECDIR}/pilo)
 set(pilo_data ${CMAKE_INSTALL_DATADIR}/pilo/data)
@@ -68,12 +69,14 @@ if(PILO_HOMEPAGE)
   set(PILO_METAINFO_URL "\n  <url type=\"homepage\">${PILO_HOMEPAGE}</url>")
 endif()
 set(PILO_METAINFO_SCREENSHOTS "")
-if(PILO_SCREENSHOT_URL)
+if(PILO_SCREENSHOT_BASE_URL)
+  string(REGEX REPLACE "/+$" "" screenshot_base "${PILO_SCREENSHOT_BASE_URL}")
+  string(REPLACE "&" "&amp;" screenshot_base "${screenshot_base}")
   string(CONCAT PILO_METAINFO_SCREENSHOTS
     "\n  <screenshots>\n    <screenshot type=\"default\">\n"
-    "      <caption>Das Hauptfenster</caption>\n"
-    "      <caption xml:lang=\"en\">The main window</caption>\n"
-    "      <image>${PILO_SCREENSHOT_URL}</image>\n"
+    "      <caption>Das Hauptfenster mit dem Menü „Plus“</caption>\n"
+    "      <caption xml:lang=\"en\">The main window with the menu “Plus”</caption>\n"
+    "      <image>${screenshot_base}/docs/screenshots/main-window.png</image>\n"
     "    </screenshot>\n  </screenshots>")
 endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/pilo.metainfo.xml.in
