@@ -13,6 +13,26 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The joke font is asked for by its cell height, ascent plus descent, the
+// way a Windows font with a positive height is matched; Qt's pixel size is
+// the smaller em height, which would space the lines too far apart.
+QFont CellHeightFont(const QString& family, int cellHeight)
+{
+    QFont font(family);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    for (int pixels = cellHeight; pixels > 1; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
 CJokeRewardDlg::CJokeRewardDlg(CWinApp& app, QWidget* parent)
     : CDialog(parent)
     , ok_(this)
@@ -30,10 +50,7 @@ bool CJokeRewardDlg::OnInitDialog()
 {
     setFixedSize(RewardWindow::ClientSize(kWindowSize));
 
-    font_ = QFont(QStringLiteral("Arial"));
-    font_.setPixelSize(25);
-    font_.setWeight(QFont::Normal);
-    font_.setItalic(false);
+    font_ = CellHeightFont(QStringLiteral("Arial"), kCellHeight);
 
     ok_.setObjectName(QStringLiteral("okButton"));
     ok_.AutoLoad(QStringLiteral("OK"));

@@ -24,6 +24,7 @@ public:
     static constexpr int kTextLeft = 75;
     static constexpr int kTextTop = 100;
     static constexpr int kLineGap = 3;
+    static constexpr int kCellHeight = 25;
 
     explicit CJokeRewardDlg(CWinApp& app, QWidget* parent = nullptr);
 

@@ -118,11 +118,16 @@ void JokeRewardTest::layout()
     QCOMPARE(dlg.OkButton().geometry(), QRect(280, 350, 79, 44));
     QCOMPARE(dlg.OkButton().accessibleName(), QStringLiteral("OK"));
     QCOMPARE(dlg.TextFont().family(), QStringLiteral("Arial"));
-    QCOMPARE(dlg.TextFont().pixelSize(), 25);
     QCOMPARE(dlg.TextFont().weight(), QFont::Normal);
     QVERIFY(!dlg.TextFont().italic());
+    // The largest font whose cell, ascent plus descent, is at most 25 pixels:
+    // with Arial's metrics exactly 25, so lines start at 100, 128, 156.
     const int h = dlg.LineHeight();
     QCOMPARE(h, QFontMetrics(dlg.TextFont()).height());
+    QVERIFY2(h <= 25 && h >= 23, qPrintable(QString::number(h)));
+    QFont larger = dlg.TextFont();
+    larger.setPixelSize(larger.pixelSize() + 1);
+    QVERIFY(QFontMetrics(larger).height() > 25);
     QCOMPARE(dlg.LineOrigin(0), QPoint(75, 100));
     QCOMPARE(dlg.LineOrigin(1), QPoint(75, 100 + h + 3));
     QCOMPARE(dlg.LineOrigin(2), QPoint(75, 100 + 2 * (h + 3)));
