@@ -1,8 +1,10 @@
 #include "feedback/QtSoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
@@ -81,12 +83,16 @@ void QtSoundPlayer::Play(const QString& fileName)
     const QFileInfo info(QDir::current(), fileName);
     if (!info.isFile() || info.size() > kMaxBytes || !IsPlayableWave(info.absoluteFilePath()))
         return;
+    current_ = fileName;
+    // Without a sound device there is nothing to hear, and Qt would warn
+    // about it at every sound.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
     // Made on first use: opening the audio output costs time at start-up.
     if (!effect_)
         effect_ = std::make_unique<QSoundEffect>();
     effect_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     effect_->play();
-    current_ = fileName;
 }
 
 void QtSoundPlayer::Stop()

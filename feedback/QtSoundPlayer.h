@@ -19,7 +19,8 @@ public:
 
     void Play(const QString& fileName) override;
 
-    // The file last started; empty after a Play() that stayed silent.
+    // The file last started, also on a machine without a sound device;
+    // empty after a Play() whose file was missing or unplayable.
     QString Current() const { return current_; }
 
     // Whether path is a PCM wave file whose header, format and samples are

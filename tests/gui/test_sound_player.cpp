@@ -50,6 +50,8 @@ private slots:
     void initTestCase();
     void play_data();
     void play();
+    void shippedSoundsPlay_data();
+    void shippedSoundsPlay();
     void recordingPlayerKeepsOrder();
 
 private:
@@ -109,6 +111,22 @@ void SoundPlayerTest::play()
         QCOMPARE(player.Current(), current);
     }
     QVERIFY2(timer.elapsed() < 2000, "playing must never wait for a sound");
+}
+
+void SoundPlayerTest::shippedSoundsPlay_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : { "applaus.wav", "lachen.wav", "drum.wav", "gemein.wav" })
+        QTest::newRow(name) << name;
+}
+
+void SoundPlayerTest::shippedSoundsPlay()
+{
+    QFETCH(QString, name);
+    const QString path = QDir(QStringLiteral(PILO_DATA_DIR)).filePath(name);
+    if (!QFile::exists(path))
+        QSKIP("the data folder is not built");
+    QVERIFY(QtSoundPlayer::IsPlayableWave(path));
 }
 
 void SoundPlayerTest::recordingPlayerKeepsOrder()
