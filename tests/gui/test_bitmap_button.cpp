@@ -1,6 +1,7 @@
 #include "feedback/Art.h"
 #include "feedback/CBitmapButton.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -50,6 +51,11 @@ void BitmapButtonTest::wordOnFace()
     QCOMPARE(button.accessibleName(), word);
     QCOMPARE(button.text(), word);
     QCOMPARE(button.Caption(), caption);
+    // A screen reader meets it as a push button named by that word.
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&button);
+    QVERIFY(access);
+    QCOMPARE(access->role(), QAccessible::Button);
+    QCOMPARE(access->text(QAccessible::Name), word);
 }
 
 void BitmapButtonTest::takesFaceSize_data()
