@@ -61,6 +61,12 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return m_fd; }
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     int Close()
     {
         const int rc = ::close(m_fd);
@@ -119,6 +125,18 @@ std::filesystem::path WithSuffix(std::filesystem::path path, const char* suffix)
 {
     path += suffix;
     return path;
+}
+
+// Whether the file locked through fd is still the one at path; with fd -1,
+// whether there is still no file at path.
+bool StillInPlace(const std::filesystem::path& path, int fd)
+{
+    struct stat now;
+    if (::stat(path.c_str(), &now) != 0)
+        return fd < 0;
+    struct stat locked;
+    return fd >= 0 && ::fstat(fd, &locked) == 0 && now.st_dev == locked.st_dev
+        && now.st_ino == locked.st_ino;
 }
 
 bool IsNonFile(const std::filesystem::path& path)
@@ -230,25 +248,10 @@ void IniProfile::Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t 
 bool IniProfile::Store(std::string_view section, std::string_view key, std::string_view value)
 {
     m_lastError.clear();
-    // Checked before the lock file is made, so that nothing appears beside a
-    // folder that stands where the profile should be.
     if (IsNonFile(m_path))
         return Fail(m_path.string() + " is not a file");
     if (m_createFolder && !MakeFolders(m_path.parent_path()))
         return Fail(ErrnoText("cannot create folder", m_path.parent_path()));
-    const std::filesystem::path lockPath = WithSuffix(m_path, ".lock");
-    FileDescriptor lock(::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600));
-    if (lock.get() < 0)
-        return Fail(ErrnoText("cannot open", lockPath));
-    while (::flock(lock.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return Fail(ErrnoText("cannot lock", lockPath));
-    }
-    return StoreLocked(section, key, value);
-}
-
-bool IniProfile::StoreLocked(std::string_view section, std::string_view key, std::string_view value)
-{
     // A symbolic link stays a link: the file it points to is replaced.
     std::filesystem::path target = m_path;
     std::error_code ec;
@@ -257,6 +260,44 @@ bool IniProfile::StoreLocked(std::string_view section, std::string_view key, std
         if (ec)
             return Fail("cannot resolve " + m_path.string() + ": " + ec.message());
     }
+    FileDescriptor lock(Lock(target));
+    if (lock.get() < 0)
+        return false;
+    return StoreLocked(target, section, key, value);
+}
+
+// Writers exclude each other with flock() on the profile itself, so that
+// nothing but the profile appears in the folder.  A write replaces the file,
+// and a lock won on a file that has since been replaced guards nothing: the
+// writer then locks the file now in place.  While there is no file yet, the
+// folder is locked instead.  Returns the locked descriptor, or -1.
+int IniProfile::Lock(const std::filesystem::path& target)
+{
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    for (;;) {
+        int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        const bool missing = fd < 0 && errno == ENOENT;
+        if (missing)
+            fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            Fail(ErrnoText("cannot open", missing ? folder : target));
+            return -1;
+        }
+        FileDescriptor held(fd);
+        while (::flock(fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                Fail(ErrnoText("cannot lock", target));
+                return -1;
+            }
+        }
+        if (StillInPlace(target, missing ? -1 : fd))
+            return held.Release();
+    }
+}
+
+bool IniProfile::StoreLocked(const std::filesystem::path& target, std::string_view section,
+    std::string_view key, std::string_view value)
+{
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)

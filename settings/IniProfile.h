@@ -12,10 +12,11 @@
 //
 // The parsed file stays in memory; before every read one stat() tells whether
 // another process has replaced or edited the file, so a read costs a stat and
-// two hash lookups.  A write takes an exclusive lock on "<file>.lock", re-reads
-// the file under it, writes the result to "<file>.tmp" in the same folder,
-// syncs it and renames it into place: a write killed midway leaves the old
-// file, and two processes writing different keys keep each other's values.
+// two hash lookups.  A write takes an exclusive lock on the file (on its folder
+// while there is none), re-reads the file under it, writes the result to
+// "<file>.tmp" in the same folder, syncs it and renames it into place: a write
+// killed midway leaves the old file, two processes writing different keys keep
+// each other's values, and once a write is done the profile is the only file.
 class IniProfile final : public Profile {
 public:
     // With createFolder the first write creates the file's folder (and its
@@ -53,7 +54,9 @@ private:
     std::string ReadFile(std::string& bytes, Stamp& stamp);
     void Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t readStartNs);
     bool Store(std::string_view section, std::string_view key, std::string_view value);
-    bool StoreLocked(std::string_view section, std::string_view key, std::string_view value);
+    int Lock(const std::filesystem::path& target);
+    bool StoreLocked(const std::filesystem::path& target, std::string_view section,
+        std::string_view key, std::string_view value);
     bool Replace(
         const std::string& bytes, const std::filesystem::path& target, int mode, Stamp& stamp);
     bool Fail(std::string text);

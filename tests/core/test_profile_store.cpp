@@ -5,6 +5,7 @@
 #include "ProfileTestFiles.h"
 #include "settings/IniProfile.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -187,13 +188,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedWrite,
             } }),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FailedWrite, FolderStandingForProfileGetsNoLockFileBeside)
+std::vector<std::string> FolderContents(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FailedWrite, FolderStandingForProfileGetsNothingBeside)
 {
     ScratchFolder folder;
     fs::create_directory(folder / "pilo.INI");
     IniProfile profile(folder / "pilo.INI");
     EXPECT_FALSE(profile.WriteProfileInt("S", "K", 1));
-    EXPECT_FALSE(fs::exists(folder / "pilo.INI.lock"));
+    EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string> { "pilo.INI" });
+}
+
+// The program keeps its settings in the one file: no lock or temporary file
+// stays beside it, neither after the write that creates it nor after others.
+TEST(ConfigFolder, HoldsNothingButTheProfile)
+{
+    ScratchFolder folder;
+    IniProfile profile(folder / "pilo.INI");
+    ASSERT_TRUE(profile.WriteProfileInt("Parameter", "Changed", 1)) << profile.lastError();
+    EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string> { "pilo.INI" });
+    ASSERT_TRUE(profile.WriteProfileString("Lobe", "Lob1", "Super!")) << profile.lastError();
+    ASSERT_TRUE(profile.WriteProfileInt("Parameter", "Changed", 0)) << profile.lastError();
+    EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string> { "pilo.INI" });
 }
 
 TEST(ConfigFolder, FirstWriteCreatesItPrivately)
@@ -282,6 +305,41 @@ TEST(TwoProcesses, WritingDifferentKeysLoseNothing)
     }
     EXPECT_EQ(found, 2 * kKeys);
     EXPECT_TRUE(ReadBytes(file)->starts_with("; Pilo\r\n[Lobe]\r\nAnzahl=0\r\n"));
+}
+
+// Several processes whose first write creates the file at the same moment:
+// each must see the file another one created and keep its key.
+TEST(TwoProcesses, CreatingTheFileTogetherLoseNothing)
+{
+    constexpr int kWriters = 6;
+    for (int round = 0; round < 15; ++round) {
+        ScratchFolder folder;
+        const auto file = folder / "pilo.INI";
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> writers;
+        for (int who = 0; who < kWriters; ++who) {
+            writers.push_back(Spawn([&file, &start, who] {
+                ::close(start[1]);
+                char go;
+                if (::read(start[0], &go, 1) != 0)
+                    ::_exit(2);
+                IniProfile profile(file);
+                if (!profile.WriteProfileInt("Parameter", "K" + std::to_string(who), who))
+                    ::_exit(1);
+            }));
+        }
+        ::close(start[0]);
+        ::close(start[1]); // every writer starts now
+        for (const pid_t writer : writers)
+            EXPECT_TRUE(ExitedCleanly(writer));
+
+        IniProfile profile(file);
+        for (int who = 0; who < kWriters; ++who)
+            EXPECT_EQ(profile.GetProfileInt("Parameter", "K" + std::to_string(who), -1), who)
+                << "round " << round;
+        EXPECT_EQ(FolderContents(folder.path()), std::vector<std::string> { "pilo.INI" });
+    }
 }
 
 // A writer killed at any moment leaves a whole file: every key still there,
