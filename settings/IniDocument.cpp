@@ -52,25 +52,6 @@ std::string_view Unquote(std::string_view s)
     return s;
 }
 
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool IsHighSurrogate(char16_t u)
 {
     return u >= 0xD800 && u <= 0xDBFF;
@@ -87,12 +68,13 @@ std::string Utf16ToUtf8(std::u16string_view units)
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t u = units[i];
         if (IsHighSurrogate(u) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            TextCodec::AppendUtf8(
+                out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
             ++i;
         } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
-            AppendUtf8(out, 0xFFFD);
+            TextCodec::AppendUtf8(out, 0xFFFD);
         } else {
-            AppendUtf8(out, u);
+            TextCodec::AppendUtf8(out, u);
         }
     }
     return out;

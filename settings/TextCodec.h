@@ -9,6 +9,8 @@ namespace TextCodec {
 
 bool IsValidUtf8(std::string_view bytes);
 std::string Cp1252ToUtf8(std::string_view bytes);
+// Appends the code point c as UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
 // UTF-8 if the bytes are valid UTF-8, otherwise Windows-1252 turned into UTF-8.
 std::string DecodeLine(std::string_view bytes);
 
