@@ -27,14 +27,12 @@ const QImage& BackgroundView::Picture()
     const QString name
         = QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild", "pilo.bmp"));
     const QFileInfo info(name);
-    const QString path = info.absoluteFilePath();
-    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
-    const qint64 size = info.exists() ? info.size() : -1;
-    if (path != cachedPath_ || modified != cachedModified_ || size != cachedSize_) {
-        cachedPath_ = path;
-        cachedModified_ = modified;
-        cachedSize_ = size;
-        cached_ = size >= 0 ? LoadPicture(name, true) : QImage();
+    FileStamp stamp { info.absoluteFilePath(), {}, {}, -1 };
+    if (info.exists())
+        stamp = { stamp.path, info.lastModified(), info.metadataChangeTime(), info.size() };
+    if (!(stamp == cachedStamp_)) {
+        cachedStamp_ = stamp;
+        cached_ = stamp.size >= 0 ? LoadPicture(name, true) : QImage();
     }
     return cached_;
 }

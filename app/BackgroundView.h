@@ -34,10 +34,19 @@ private:
     std::function<int()> belowHeight_;
     QRect pictureRect_;
 
+    // What a stat tells of the picture file.  The change time is in it
+    // because a copy that keeps the old modification time (cp -p, an
+    // unpacked archive) still sets it.
+    struct FileStamp {
+        QString path;
+        QDateTime modified;
+        QDateTime changed;
+        qint64 size = -1;
+        bool operator==(const FileStamp&) const = default;
+    };
+
     // The picture is decoded again only when its name or file changes; a
-    // stat per paint keeps it current without reading it every time.
-    QString cachedPath_;
-    QDateTime cachedModified_;
-    qint64 cachedSize_ = -1;
+    // stat at every paint keeps it as current as reading it every time.
+    FileStamp cachedStamp_;
     QImage cached_;
 };

@@ -4,7 +4,11 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,6 +42,55 @@ QImage Filled(QSize size, QColor color)
     return image;
 }
 
+// A GIF of one colour.  Qt writes no GIF, so it is put together here:
+// 8-bit codes with a clear code every 100 pixels keep the LZW code width
+// from growing, so every code is one byte.
+QByteArray SolidGif(QSize size, QColor color)
+{
+    auto put16 = [](QByteArray& bytes, int value) {
+        bytes.append(char(value & 0xff));
+        bytes.append(char((value >> 8) & 0xff));
+    };
+    QByteArray gif("GIF89a");
+    put16(gif, size.width());
+    put16(gif, size.height());
+    gif.append("\xf6\x00\x00", 3); // a 128-entry colour table
+    QByteArray palette(128 * 3, '\0');
+    palette[0] = char(color.red());
+    palette[1] = char(color.green());
+    palette[2] = char(color.blue());
+    gif.append(palette);
+    gif.append(',');
+    put16(gif, 0);
+    put16(gif, 0);
+    put16(gif, size.width());
+    put16(gif, size.height());
+    gif.append('\0');
+    gif.append('\x07');
+    QByteArray codes;
+    for (int pixel = 0; pixel < size.width() * size.height(); ++pixel) {
+        if (pixel % 100 == 0)
+            codes.append('\x80');
+        codes.append('\0');
+    }
+    codes.append('\x81');
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        gif.append(char(block.size()));
+        gif.append(block);
+    }
+    gif.append("\x00;", 2);
+    return gif;
+}
+
+bool SavePicture(const QString& file, QSize size, QColor color, const QString& format)
+{
+    if (format != "GIF")
+        return Filled(size, color).save(file, format.toLatin1());
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(SolidGif(size, color)) > 0;
+}
+
 const QColor kGrey(128, 128, 128);
 
 } // namespace
@@ -58,6 +111,8 @@ private slots:
     void commands_data();
     void commands();
     void f1AsksForTheContents();
+    void keyboardReachesTheMenus_data();
+    void keyboardReachesTheMenus();
     void promptWhileHighlighted_data();
     void promptWhileHighlighted();
     void widenedWhileMenuOpen();
@@ -68,6 +123,8 @@ private slots:
     void statusBarToggleKeepsPanes();
     void background_data();
     void background();
+    void pictureFollowsItsFile_data();
+    void pictureFollowsItsFile();
 
 private:
     std::unique_ptr<TestApp> app_;
@@ -278,6 +335,62 @@ void TestMainFrame::f1AsksForTheContents()
     QVERIFY(routed_.isEmpty());
 }
 
+void TestMainFrame::keyboardReachesTheMenus_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("openMenu");
+    QTest::addColumn<QList<int>>("routed");
+    QTest::addColumn<bool>("barShown");
+    QTest::newRow("F10 opens the first menu") << "F10"
+                                              << "Plus" << QList<int> {} << true;
+    QTest::newRow("Alt alone, then Down") << "Alt Down"
+                                          << "Plus" << QList<int> {} << true;
+    QTest::newRow("Alt+H opens Hilfe") << "Alt+H"
+                                       << "&Hilfe" << QList<int> {} << true;
+    QTest::newRow("Escape closes the menu") << "F10 Escape"
+                                            << "" << QList<int> {} << true;
+    QTest::newRow("Beenden by arrow and Enter") << "F10 Up Return"
+                                                << "" << QList<int> { 57665 } << true;
+    QTest::newRow("F10 highlights the first entry") << "F10 Return"
+                                                    << "" << QList<int> { 32771 } << true;
+    QTest::newRow("Alt and Down highlight the first entry") << "Alt Down Return"
+                                                            << "" << QList<int> { 32771 } << true;
+    QTest::newRow("an exercise by arrows and Enter") << "F10 Down Return"
+                                                     << "" << QList<int> { 32772 } << true;
+    QTest::newRow("Inf&o by its letter") << "Alt+H O"
+                                         << "" << QList<int> { 57664 } << true;
+    QTest::newRow("S&tatusleiste by its letter") << "F10 Left Left T"
+                                                 << "" << QList<int> {} << false;
+}
+
+// Keys go where a person's keys would: to the open menu, else the window.
+void TestMainFrame::keyboardReachesTheMenus()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, openMenu);
+    QFETCH(QList<int>, routed);
+    QFETCH(bool, barShown);
+    frame_->show();
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    for (const QString& key : keys.split(u' ')) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget() ? QApplication::focusWidget() : frame_.get();
+        if (key == "Alt") {
+            QTest::keyPress(target, Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(target, Qt::Key_Alt);
+            continue;
+        }
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    }
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QCOMPARE(popup ? popup->title() : QString(), openMenu);
+    QCOMPARE(routed_, routed);
+    QCOMPARE(!frame_->statusBar()->isHidden(), barShown);
+}
+
 void TestMainFrame::promptWhileHighlighted_data()
 {
     QTest::addColumn<QString>("menu");
@@ -417,6 +530,7 @@ void TestMainFrame::background_data()
     QTest::addColumn<QString>("format");
     QTest::newRow("smaller picture centred on grey") << QSize(101, 51) << "BMP";
     QTest::newRow("larger picture cut on both sides") << QSize(801, 603) << "BMP";
+    QTest::newRow("a GIF is shown like a BMP") << QSize(121, 81) << "GIF";
     QTest::newRow("no picture file") << QSize() << "";
     QTest::newRow("a PNG is neither BMP nor GIF") << QSize(50, 50) << "PNG";
 }
@@ -428,7 +542,7 @@ void TestMainFrame::background()
     QTemporaryDir dir;
     const QString file = dir.filePath("bild.bmp");
     if (!format.isEmpty())
-        QVERIFY(Filled(picture, Qt::red).save(file, format.toLatin1()));
+        QVERIFY(SavePicture(file, picture, Qt::red, format));
     app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
 
     frame_->resize(620, 440);
@@ -439,7 +553,7 @@ void TestMainFrame::background()
     const QRect client = view->ClientRect();
     QCOMPARE(client.height(), view->height() + frame_->statusBar()->height());
 
-    if (format != "BMP") {
+    if (format == "" || format == "PNG") {
         QVERIFY(view->PictureRect().isNull());
         QCOMPARE(shot.pixelColor(view->width() / 2, view->height() / 2), kGrey);
         return;
@@ -451,6 +565,65 @@ void TestMainFrame::background()
     QCOMPARE(shot.pixelColor(client.center().x(), client.center().y()), QColor(Qt::red));
     const bool larger = picture.width() > client.width();
     QCOMPARE(shot.pixelColor(0, 0), larger ? QColor(Qt::red) : kGrey);
+}
+
+// The picture is read at every paint: whatever happened to the file since the
+// last paint shows at the next one.
+void TestMainFrame::pictureFollowsItsFile_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("centre");
+    QTest::newRow("replaced by a larger picture")
+        << "replace" << QSize(300, 200) << QColor(Qt::blue);
+    QTest::newRow("replaced keeping size and modification time")
+        << "keep time" << QSize(100, 60) << QColor(Qt::blue);
+    QTest::newRow("removed leaves the grey") << "remove" << QSize() << kGrey;
+    QTest::newRow("the profile names another file")
+        << "rename" << QSize(100, 60) << QColor(Qt::blue);
+}
+
+void TestMainFrame::pictureFollowsItsFile()
+{
+    QFETCH(QString, change);
+    QFETCH(QSize, size);
+    QFETCH(QColor, centre);
+    QTemporaryDir dir;
+    QString file = dir.filePath("bild.bmp");
+    QVERIFY(SavePicture(file, QSize(100, 60), Qt::red, "BMP"));
+    app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
+    frame_->resize(620, 440);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    BackgroundView* view = frame_->Background();
+    const QPoint middle = view->ClientRect().center();
+    QCOMPARE(view->grab().toImage().pixelColor(middle), QColor(Qt::red));
+
+    const QDateTime modified = QFileInfo(file).lastModified();
+    const qint64 bytes = QFileInfo(file).size();
+    if (change == "remove") {
+        QVERIFY(QFile::remove(file));
+    } else if (change == "rename") {
+        file = dir.filePath("anders.bmp");
+        QVERIFY(SavePicture(file, size, Qt::blue, "BMP"));
+        app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
+    } else {
+        QVERIFY(SavePicture(file, size, Qt::blue, "BMP"));
+    }
+    if (change == "keep time") {
+        QFile same(file);
+        QVERIFY(same.open(QIODevice::ReadWrite));
+        QVERIFY(same.setFileTime(modified, QFileDevice::FileModificationTime));
+        same.close();
+        QCOMPARE(QFileInfo(file).size(), bytes);
+        QCOMPARE(QFileInfo(file).lastModified(), modified);
+    }
+
+    QCOMPARE(view->grab().toImage().pixelColor(middle), centre);
+    if (size.isValid())
+        QCOMPARE(view->PictureRect().size(), size);
+    else
+        QVERIFY(view->PictureRect().isNull());
 }
 
 QTEST_MAIN(TestMainFrame)
