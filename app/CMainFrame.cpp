@@ -87,6 +87,21 @@ CMainFrame::CMainFrame(CWinApp& app, QWidget* parent)
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setObjectName(QStringLiteral("shortcutF1"));
     connect(help, &QShortcut::activated, this, [this] { OnCommand(Command::HelpTopics); });
+
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("shortcutF10"));
+    connect(menuKey, &QShortcut::activated, this, &CMainFrame::OnMenuKey);
+}
+
+// F10 opens the first menu with its first entry highlighted, as Alt and then
+// Down do; Alt and the titles' mnemonics are Qt's own.
+void CMainFrame::OnMenuKey()
+{
+    QAction* first = menuBar()->actions().value(0);
+    if (!first || !first->menu())
+        return;
+    menuBar()->setActiveAction(first);
+    first->menu()->setActiveAction(first->menu()->actions().value(0));
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -71,6 +71,7 @@ private:
     void OnMenuHidden();
     void OnStatusBarToggled(bool visible);
     void OnHelpTopics();
+    void OnMenuKey();
 
     CWinApp& app_;
     CommandRouter router_;
