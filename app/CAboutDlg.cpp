@@ -37,7 +37,7 @@ bool CAboutDlg::OnInitDialog()
     const Line texts[] = {
         { "Pilo, Version 1.11", 41, 8, 78 },
         { "Ein Rechentrainer für Kinder.", 42, 17, 69 },
-        { "Freie Software, 2026.", 42, 28, 123 },
+        { "© 2026 Pilo-Team", 42, 28, 123 },
     };
     for (const Line& line : texts) {
         auto* label = new QLabel(QString::fromUtf8(line.text), this);

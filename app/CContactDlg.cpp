@@ -24,8 +24,8 @@ bool CContactDlg::OnInitDialog()
     for (const char* text : {
              "Die meisten Fragen beantwortet die Hilfe:",
              "Menü „Hilfe“, „Hilfethemen“ oder die Taste F1.",
-             "Fehler und Wünsche nimmt die Fehlerliste",
-             "des Pilo-Projekts gern entgegen.",
+             "Fehler und Wünsche melden Sie bitte dort,",
+             "wo Sie Pilo bezogen haben.",
          }) {
         auto* label = new QLabel(QString::fromUtf8(text), box_);
         label->setTextFormat(Qt::PlainText);
