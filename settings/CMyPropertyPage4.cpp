@@ -42,10 +42,7 @@ void CMyPropertyPage4::OnInitDialog()
 {
     offeredCount_ = app_.GetProfileInt("Bilder", "AnzahlHinter", 0);
     chosen_->setText(QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild")));
-    for (int k = 1; k <= offeredCount_; ++k) {
-        const std::string key = "Bild" + std::to_string(k);
-        list_->AddString(QString::fromStdString(app_.GetProfileString("Bilder", key)));
-    }
+    list_->AddNumbered(app_, "Bilder", "Bild", offeredCount_);
 }
 
 void CMyPropertyPage4::OnSetPicture()

@@ -74,9 +74,7 @@ void CPraiseListDlg::createLayout()
 void CPraiseListDlg::OnInitDialog()
 {
     field_->setMaxLength(MaxPraiseLength);
-    const int count = app_.GetProfileInt("Lobe", "Anzahl", 0);
-    for (int i = 1; i <= count; ++i)
-        list_->AddString(QString::fromStdString(app_.GetProfileString("Lobe", PraiseKey(i))));
+    list_->AddNumbered(app_, "Lobe", "Lob", app_.GetProfileInt("Lobe", "Anzahl", 0));
 }
 
 void CPraiseListDlg::OnAddPraise()

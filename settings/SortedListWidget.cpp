@@ -1,5 +1,10 @@
 #include "settings/SortedListWidget.h"
 
+#include "settings/Profile.h"
+
+#include <algorithm>
+#include <string>
+
 SortedListWidget::SortedListWidget(QWidget* parent)
     : QListWidget(parent)
     , collator_(QLocale(QLocale::German, QLocale::Germany))
@@ -22,6 +27,16 @@ int SortedListWidget::AddString(const QString& text)
     }
     insertItem(low, text);
     return low;
+}
+
+void SortedListWidget::AddNumbered(
+    Profile& profile, std::string_view section, std::string_view prefix, int count)
+{
+    const int last = std::min(count, MaxNumbered);
+    for (int number = 1; number <= last; ++number) {
+        const std::string key = std::string(prefix) + std::to_string(number);
+        AddString(QString::fromStdString(profile.GetProfileString(section, key)));
+    }
 }
 
 QStringList SortedListWidget::Texts() const

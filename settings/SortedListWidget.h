@@ -3,6 +3,10 @@
 #include <QCollator>
 #include <QListWidget>
 
+#include <string_view>
+
+class Profile;
+
 // A list that keeps its entries in alphabetical order without regard to
 // letter case, the way a sorted list box does: each new entry goes to its
 // sorted place, after any entries that compare equal, and umlauts sort
@@ -16,6 +20,15 @@ public:
     // Adds the text at its sorted position and returns that position.
     int AddString(const QString& text);
     QStringList Texts() const;
+
+    // A numbered list read from the profile: the texts of the keys
+    // <prefix>1 to <prefix>count of section, an absent key as an empty entry.
+    // The count comes from a file anyone may edit; past MaxNumbered it is
+    // taken as MaxNumbered, so a huge one cannot freeze the dialog filling
+    // the list with millions of empty entries.
+    static constexpr int MaxNumbered = 1000;
+    void AddNumbered(
+        Profile& profile, std::string_view section, std::string_view prefix, int count);
 
     // -1 when no entry is selected.
     int SelectedRow() const;

@@ -216,6 +216,9 @@ void TestOptionsSheet::backgroundList_data()
     QTest::newRow("no count, empty list") << QStringList { "Bilder/Bild1=x" } << QStringList {};
     QTest::newRow("negative count, empty list")
         << QStringList { "Bilder/AnzahlHinter=-4", "Bilder/Bild1=x" } << QStringList {};
+    QTest::newRow("huge count read as the most a list holds")
+        << QStringList { "Bilder/AnzahlHinter=2147483647", "Bilder/Bild1=x" }
+        << QStringList(SortedListWidget::MaxNumbered - 1, QString()) + QStringList { "x" };
 }
 
 void TestOptionsSheet::backgroundList()

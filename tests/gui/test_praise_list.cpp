@@ -68,6 +68,10 @@ void TestPraiseList::opening_data()
         << QStringList { "Gut" } << 2 << QStringList { "", "Gut" };
     QTest::newRow("keys beyond the count unread")
         << QStringList { "A", "B", "C" } << 1 << QStringList { "A" };
+    QTest::newRow("negative count, empty list") << QStringList { "A" } << -5 << QStringList {};
+    QTest::newRow("huge count read as the most a list holds")
+        << QStringList { "Gut" } << 2000000000
+        << QStringList(SortedListWidget::MaxNumbered - 1, QString()) + QStringList { "Gut" };
 }
 
 // OK without changes stores the list in its shown order.
@@ -78,7 +82,7 @@ void TestPraiseList::opening()
     QFETCH(QStringList, shown);
 
     TestApp app;
-    if (count >= 0) {
+    if (count != -1) {
         StorePraises(app.profile, stored);
         app.profile.Set("Lobe", "Anzahl", std::to_string(count));
     }
