@@ -91,16 +91,23 @@ CFontChooserDlg::CFontChooserDlg(
     preset_.faceName = FitFaceName(preset.faceName);
     setWindowTitle(QStringLiteral("Schriftart"));
 
+    // Created in the order Tab visits them: face, style, size, the buttons,
+    // then the effects, so the face list has the focus when the dialog opens.
+    QWidget* facePart = createFacePart();
+    QWidget* stylePart = createStylePart();
+    QWidget* sizePart = createSizePart();
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     cancelButton_ = new QPushButton(QStringLiteral("Abbruch"), this);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &CFontChooserDlg::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &CFontChooserDlg::reject);
+    QWidget* effectsPart = createEffectsPart();
+    QWidget* previewPart = createPreviewPart();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(createFacePart(), 3);
-    top->addWidget(createStylePart(), 2);
-    top->addWidget(createSizePart(), 1);
+    top->addWidget(facePart, 3);
+    top->addWidget(stylePart, 2);
+    top->addWidget(sizePart, 1);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
@@ -108,8 +115,8 @@ CFontChooserDlg::CFontChooserDlg(
     top->addLayout(buttons);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(createEffectsPart());
-    bottom->addWidget(createPreviewPart(), 1);
+    bottom->addWidget(effectsPart);
+    bottom->addWidget(previewPart, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
@@ -117,7 +124,7 @@ CFontChooserDlg::CFontChooserDlg(
 
     presetFrom(preset_);
 
-    connect(faces_, &QListWidget::currentRowChanged, this, &CFontChooserDlg::updateState);
+    connect(faces_, &QListWidget::itemSelectionChanged, this, &CFontChooserDlg::updateState);
     for (QCheckBox* box : { bold_, italic_, strikeOut_, underline_ })
         connect(box, &QCheckBox::toggled, this, &CFontChooserDlg::updateState);
     connect(size_, &QComboBox::editTextChanged, this, &CFontChooserDlg::updateState);
@@ -224,9 +231,12 @@ void CFontChooserDlg::presetFrom(const FontRecord& preset)
 }
 
 // A face the system does not list (fontconfig may still map it, as it maps
-// "Arial") is offered anyway, so the stored choice shows as chosen.
+// "Arial") is offered anyway, so the stored choice shows as chosen.  A blank
+// name names no face: nothing is chosen then, and OK waits for a choice.
 void CFontChooserDlg::selectFace(const QString& face)
 {
+    if (face.trimmed().isEmpty())
+        return;
     int row = 0;
     while (row < faces_->count()) {
         const int order = QString::compare(faces_->item(row)->text(), face, Qt::CaseInsensitive);
@@ -245,7 +255,7 @@ void CFontChooserDlg::selectFace(const QString& face)
 void CFontChooserDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (QListWidgetItem* face = faces_->currentItem())
+    if (QListWidgetItem* face = ChosenFace())
         faces_->scrollToItem(face, QAbstractItemView::PositionAtCenter);
 }
 
@@ -266,6 +276,14 @@ void CFontChooserDlg::chooseColor()
     SetColor(QColorDialog::getColor(color_, this, QStringLiteral("Farbe")));
 }
 
+// The selected face, not merely the current row: a list that gets the focus
+// with no face chosen makes its first row current without choosing it.
+QListWidgetItem* CFontChooserDlg::ChosenFace() const
+{
+    const QList<QListWidgetItem*> selected = faces_->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 int CFontChooserDlg::SizeTenths() const
 {
     const int tenths = ParseTenths(size_->currentText());
@@ -275,7 +293,7 @@ int CFontChooserDlg::SizeTenths() const
 FontRecord CFontChooserDlg::Record() const
 {
     FontRecord record = preset_;
-    if (QListWidgetItem* face = faces_->currentItem())
+    if (QListWidgetItem* face = ChosenFace())
         record.faceName = FitFaceName(face->text().toStdString());
     // An unusual stored weight (light, semibold) survives as long as the
     // parent leaves the bold box as it was.
@@ -318,7 +336,7 @@ void CFontChooserDlg::updateState()
     preview_->setPalette(colours);
     preview_->setFont(PreviewFont());
 
-    okButton_->setEnabled(SizeTenths() >= 0 && faces_->currentItem() != nullptr);
+    okButton_->setEnabled(SizeTenths() >= 0 && ChosenFace() != nullptr);
 }
 
 void CFontChooserDlg::accept()

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // The font description a display style is stored as: the fields of the
@@ -50,6 +51,8 @@ public:
     QColor Color() const { return color_; }
     // The chosen size in tenths of a point, or -1 while none is valid.
     int SizeTenths() const;
+    // The face chosen in the list, or nullptr while none is.
+    QListWidgetItem* ChosenFace() const;
     QFont PreviewFont() const;
 
     void SetColor(const QColor& color);

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -77,6 +78,8 @@ private slots:
     void longFaceName_data();
     void longFaceName();
     void enterInSizeBoxAccepts();
+    void keyboardOrder();
+    void blankNameChoosesNoFace();
     void failedWriteToldOnce();
 };
 
@@ -342,6 +345,49 @@ void TestFontChooser::enterInSizeBoxAccepts()
     };
     EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
     QCOMPARE(app.profile.GetProfileInt("BigFont", "FontHeight", -1), 33);
+}
+
+// The face list has the focus at the start; Tab then visits style, size and
+// the buttons before the effects, as in the platform's font dialog.
+void TestFontChooser::keyboardOrder()
+{
+    CFontChooserDlg dialog(FontRecord { 25, 0, 400, 0, 0, 0, "Arial" }, Qt::black, 25, 45);
+    dialog.SizeBox()->setEditText(QStringLiteral("30")); // OK takes the focus only when enabled
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const QList<QWidget*> order { dialog.FaceList(), dialog.BoldBox(), dialog.ItalicBox(),
+        dialog.SizeBox(), dialog.OkButton(), dialog.CancelButton(), dialog.StrikeOutBox(),
+        dialog.UnderlineBox(), dialog.ColorButton(), dialog.FaceList() };
+    for (int step = 0; step < order.size(); ++step) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(focus == order.at(step) || order.at(step)->isAncestorOf(focus),
+            qPrintable(QStringLiteral("step %1: %2")
+                           .arg(step)
+                           .arg(focus ? focus->metaObject()->className() : "none")));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// A stored name of blanks names no face: none is chosen, and the first row
+// the list makes current on getting the focus is not taken for a choice.
+void TestFontChooser::blankNameChoosesNoFace()
+{
+    TestApp app;
+    app.profile.Set("BigFont", "Name", "  ");
+    DisplayFontSeams seams;
+    seams.run = [&](CFontChooserDlg& dialog) {
+        dialog.show();
+        if (!QTest::qWaitForWindowActive(&dialog) || dialog.ChosenFace())
+            return -1;
+        TypeSize(dialog, "30");
+        if (Accept(dialog) == QDialog::Accepted || dialog.OkButton()->isEnabled())
+            return -2;
+        dialog.FaceList()->setCurrentRow(0);
+        return Accept(dialog);
+    };
+    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    QCOMPARE(QString::fromStdString(app.profile.GetProfileString("BigFont", "Name")),
+        QFontDatabase::families().value(0));
 }
 
 void TestFontChooser::failedWriteToldOnce()
