@@ -343,6 +343,7 @@ void TestTrainerApp::exitClosesTheMainWindow()
     app_.MainFrame()->Action(57665)->trigger();
     QVERIFY(!app_.MainFrame()->isVisible());
     QVERIFY(opened_.isEmpty());
+    QVERIFY2(QDir(g_config->path()).isEmpty(), "closing wrote a file");
 }
 
 int main(int argc, char** argv)
