@@ -258,6 +258,19 @@ void TestExerciseLook::background()
     red.fill(QColor(200, 0, 0));
     QVERIFY(red.save("BackGround.bmp", "BMP"));
     QCOMPARE(Grab(&dlg).pixelColor(5, 5), QColor(200, 0, 0));
+
+    // Another picture of the same size copied over with the old modification
+    // time, as an archive or "cp -p" does.
+    const QDateTime stamp = QFileInfo("BackGround.bmp").lastModified();
+    QTest::qWait(20); // past the file system's clock tick
+    red.fill(QColor(0, 0, 120));
+    QVERIFY(red.save("BackGround.bmp", "BMP"));
+    QFile file("BackGround.bmp");
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(QFileInfo("BackGround.bmp").lastModified(), stamp);
+    QCOMPARE(Grab(&dlg).pixelColor(5, 5), QColor(0, 0, 120));
     QFile::remove("BackGround.bmp");
 }
 
