@@ -41,23 +41,27 @@ void TestExerciseDlg::run_data()
     QTest::addColumn<int>("flag");
     QTest::addColumn<QStringList>("sounds");
     QTest::addColumn<int>("tasks");
+    QTest::addColumn<bool>("soundOn");
 
     QTest::newRow("three right answers earn the reward")
         << 3 << Script { "right", "next", "right", "next", "right", "next" } << Script {} << 1
-        << QStringList {} << 3;
+        << QStringList {} << 3 << true;
     QTest::newRow("one solution shown forfeits it")
         << 3 << Script { "right", "next", "wrong", "next", "right", "next" } << Script { "solve" }
-        << 0 << QStringList { "drum.wav" } << 3;
+        << 0 << QStringList { "drum.wav" } << 3 << true;
     QTest::newRow("try again then right still counts")
         << 1 << Script { "wrong", "right", "next" } << Script { "again" } << 1
-        << QStringList { "gemein.wav" } << 1;
+        << QStringList { "gemein.wav" } << 1 << true;
     QTest::newRow("an empty answer is wrong")
         << 1 << Script { "empty", "right", "next" } << Script { "again" } << 1
-        << QStringList { "gemein.wav" } << 1;
+        << QStringList { "gemein.wav" } << 1 << true;
     QTest::newRow("task target 0 gives one task and no reward")
-        << 0 << Script { "right", "next" } << Script {} << 0 << QStringList {} << 1;
+        << 0 << Script { "right", "next" } << Script {} << 0 << QStringList {} << 1 << true;
     QTest::newRow("negative task target gives one task")
-        << -4 << Script { "right", "next" } << Script {} << 0 << QStringList {} << 1;
+        << -4 << Script { "right", "next" } << Script {} << 0 << QStringList {} << 1 << true;
+    QTest::newRow("sound off: neither choice plays")
+        << 2 << Script { "wrong", "right", "next", "wrong", "next" } << Script { "again", "solve" }
+        << 0 << QStringList {} << 2 << false;
 }
 
 void TestExerciseDlg::run()
@@ -68,10 +72,11 @@ void TestExerciseDlg::run()
     QFETCH(int, flag);
     QFETCH(QStringList, sounds);
     QFETCH(int, tasks);
+    QFETCH(bool, soundOn);
 
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", std::to_string(target));
-    r.app.profile.Set("Parameter", "Sound", "1");
+    r.app.profile.Set("Parameter", "Sound", soundOn ? "1" : "0");
     for (const QString& reply : replies)
         r.wrongReplies.push_back(reply == "solve" ? CDialog::IDOK : CDialog::IDCANCEL);
     CExerciseDlg& dlg = r.Open(32772);
@@ -83,13 +88,15 @@ void TestExerciseDlg::run()
             r.AnswerRight();
             QCOMPARE(dlg.OkButton().Caption(), QString("NEXT"));
             QCOMPARE(dlg.OkButton().accessibleName(), QString("Weiter"));
-        } else if (step == "wrong") {
-            r.Type(r.Expected() + "0");
+        } else if (step == "wrong" || step == "empty") {
+            const bool solve = replies.value(r.asked.wrong) == "solve";
+            const QString task = r.TaskLine();
+            r.Type(step == "wrong" ? r.Expected() + "0" : QString());
             r.Ok();
-        } else if (step == "empty") {
-            r.Type({});
-            r.Ok();
-            QVERIFY(dlg.AnswerField()->text().isEmpty());
+            QCOMPARE(r.TaskLine(), task);
+            QCOMPARE(dlg.AnswerField()->text(), solve ? r.Expected() : QString());
+            QCOMPARE(dlg.Answered(), solve);
+            QCOMPARE(dlg.OkButton().Caption(), QString(solve ? "NEXT" : "OK"));
         } else {
             QCOMPARE(dlg.OkButton().Caption(), QString("NEXT"));
             r.Ok();
