@@ -22,8 +22,10 @@ for tool in Xvfb xdotool xwininfo xprop import convert identify; do
     command -v "$tool" >/dev/null ||
         { echo "screenshots: $tool is missing (run tools/setup.sh)" >&2; exit 1; }
 done
-[ -x "$launcher" ] && [ -x "$build/app/pilo" ] ||
-    { echo "screenshots: build Pilo first (no program in $build)" >&2; exit 1; }
+if [ ! -x "$launcher" ] || [ ! -x "$build/app/pilo" ]; then
+    echo "screenshots: build Pilo first (no program in $build)" >&2
+    exit 1
+fi
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -33,10 +35,10 @@ wm_pid=
 pilo_pid=
 watchdog_pid=
 cleanup() {
-    [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null || true
-    [ -n "$pilo_pid" ] && kill -KILL "$pilo_pid" 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$watchdog_pid" ]; then kill "$watchdog_pid" 2>/dev/null || true; fi
+    if [ -n "$pilo_pid" ]; then kill -KILL "$pilo_pid" 2>/dev/null || true; fi
+    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
     rm -rf "$tmp"
 }
@@ -48,7 +50,7 @@ trap 'echo "screenshots: stopped" >&2; exit 130' INT TERM
 main_pid=$$
 (
     trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-    sleep "$time_limit" </dev/null >/dev/null 2>&1 &
+    sleep "$time_limit" >/dev/null 2>&1 &
     sleeper=$!
     wait "$sleeper" && echo "screenshots: gave up after $time_limit s" >&2 && kill -TERM "$main_pid"
 ) &
@@ -78,7 +80,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -s "$tmp/display" ] || die "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$tmp/display")
+DISPLAY=:$(head -n 1 "$tmp/display")
+export DISPLAY
 
 if command -v openbox >/dev/null; then
     "${clean_env[@]}" DISPLAY="$DISPLAY" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
@@ -239,14 +242,16 @@ perfect_own_run() {
     open_menu 3
     keys Return
     wait_window '^Eigene 1'
-    local t
-    for t in 1 2 3; do keys 7 Return Return; done
+    keys 7 Return Return
+    keys 7 Return Return
+    keys 7 Return Return
 }
 
 echo "== main window with the menu Plus open"
 start_pilo 0
 open_menu 0
-shoot main-window.png $(program_windows)
+mapfile -t windows < <(program_windows)
+shoot main-window.png "${windows[@]}"
 keys Escape Escape
 
 echo "== an exercise: a right answer and its praise"
