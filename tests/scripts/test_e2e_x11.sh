@@ -10,7 +10,8 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 pilo=$build/app/pilo
-main_title="Pilo für Windows 95 V1.11"
+# Window titles are exactly the program's own, with nothing appended.
+main_title='^Pilo für Windows 95 V1\.11$'
 
 tmp=$(mktemp -d)
 xvfb_pid=
@@ -97,8 +98,8 @@ start_pilo() {
         XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8 "${sanitizer_env[@]}" \
         "$pilo" >>"$tmp/pilo.log" 2>&1) &
     pilo_pid=$!
-    wait_window "^$main_title" || return 1
-    xdotool windowfocus --sync "$(window_named "^$main_title")"
+    wait_window "$main_title" || return 1
+    xdotool windowfocus --sync "$(window_named "$main_title")"
     sleep 0.3
 }
 
@@ -133,7 +134,7 @@ own_run() {
     local tasks=$1
     open_menu 3
     keys Return
-    wait_window "^Eigene 1" || return 1
+    wait_window "^Eigene 1$" || return 1
     for ((t = 0; t < tasks; t++)); do
         keys 7 Return Return
     done
@@ -155,21 +156,21 @@ open_menu 3
 import -window root "$tmp/menu.png"
 cmp -s "$tmp/main.png" "$tmp/menu.png" && fail "the open menu is not drawn"
 keys Return
-wait_window "^Eigene 1"
+wait_window "^Eigene 1$"
 # A wrong answer, "Nochmal" (Escape), then the right one.
 keys 8 Return
-wait_window "^Oh! Oooooh!" && keys Escape
-wait_gone "^Oh! Oooooh!"
+wait_window "^Oh! Oooooh!$" && keys Escape
+wait_gone "^Oh! Oooooh!$"
 keys 7 Return Return
 keys 7 Return Return
 keys 7 Return Return
-if wait_window "^Und jetzt ein h"; then
+if wait_window "^Und jetzt ein h.*bsches Bild $"; then
     import -window root "$tmp/reward.png"
     [ "$(colours "$tmp/reward.png")" -gt 100 ] || fail "the reward shows no picture"
     keys Return
-    wait_gone "^Und jetzt ein h"
+    wait_gone "^Und jetzt ein h.*bsches Bild $"
 fi
-wait_gone "^Eigene 1"
+wait_gone "^Eigene 1$"
 tr -d '\r' <"$config/pilo.INI" >"$tmp/after.txt"
 grep -qx 'Lobe=0' "$tmp/after.txt" || fail "the reward flag is not back at 0"
 grep -qx 'Laenge=7' "$tmp/after.txt" || fail "the longest task line is not recorded"
@@ -185,18 +186,18 @@ unwritable_session() {
     local config=$1
     start_pilo "$config" || return
     own_run 1
-    wait_gone "^Eigene 1"
+    wait_gone "^Eigene 1$"
     sleep 0.5
     [ -z "$(window_named "^Und jetzt")" ] || fail "a reward showed though none could be recorded"
     open_menu 4
     keys Down Return
-    if wait_window "^Einstellungen"; then
+    if wait_window "^Einstellungen$"; then
         keys ctrl+Tab ctrl+Tab Return
         if wait_window "^Pilo$"; then
             keys Return
             wait_gone "^Pilo$"
         fi
-        wait_gone "^Einstellungen"
+        wait_gone "^Einstellungen$"
     fi
     quit_pilo
 }
