@@ -1,5 +1,7 @@
 #include "app/CFontChooserDlg.h"
 
+#include "settings/TextCodec.h"
+
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -71,13 +73,7 @@ QString ColorDescription(const QColor& color)
 
 std::string FitFaceName(std::string_view name)
 {
-    if (name.size() <= FontRecord::MaxFaceNameBytes)
-        return std::string(name);
-    size_t cut = FontRecord::MaxFaceNameBytes;
-    // Step back over continuation bytes so no character is split.
-    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(name.substr(0, cut));
+    return std::string(TextCodec::CutUtf8(name, FontRecord::MaxFaceNameBytes));
 }
 
 CFontChooserDlg::CFontChooserDlg(

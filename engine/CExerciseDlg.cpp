@@ -7,6 +7,7 @@
 #include "feedback/Dib.h"
 #include "feedback/SoundPlayer.h"
 #include "settings/CLimitDlg.h"
+#include "settings/TextCodec.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,15 +40,9 @@ QString FromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string FaceName(std::string name)
+std::string FaceName(std::string_view name)
 {
-    if (name.size() <= kFaceNameBytes)
-        return name;
-    std::size_t cut = kFaceNameBytes;
-    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
-        --cut;
-    name.resize(cut);
-    return name;
+    return std::string(TextCodec::CutUtf8(name, kFaceNameBytes));
 }
 
 // Weights as fonts on Windows give them (0 = don't care), to Qt's nine steps.

@@ -8,21 +8,10 @@
 
 namespace {
 
-// Cuts an over-long line without leaving half a UTF-8 character behind.
-std::string_view CutToLimit(std::string_view text, std::size_t limit)
-{
-    if (text.size() <= limit)
-        return text;
-    std::size_t cut = limit;
-    while (cut > 0 && limit - cut < 3 && IsContinuationByte(text[cut]))
-        --cut;
-    return text.substr(0, cut);
-}
-
 void AddEntry(OwnExerciseList& list, std::string_view line)
 {
     std::string_view text = line.substr(0, TextEnd(line));
-    text = CutToLimit(text, kOwnEntryMaxBytes);
+    text = TextCodec::CutUtf8(text, kOwnEntryMaxBytes);
     list.greatestLength = std::max(list.greatestLength, text.size());
     if (list.entries.size() < kOwnEntriesKept)
         list.entries.push_back(TextCodec::DecodeLine(text));

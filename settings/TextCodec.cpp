@@ -122,6 +122,18 @@ std::string Cp1252ToUtf8(std::string_view bytes)
     return out;
 }
 
+std::string_view CutUtf8(std::string_view text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text;
+    // A UTF-8 character has at most three continuation bytes; stepping back
+    // further would only mean the text is no UTF-8 at all.
+    std::size_t cut = maxBytes;
+    while (cut > 0 && maxBytes - cut < 3 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut);
+}
+
 std::string DecodeLine(std::string_view bytes)
 {
     return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
