@@ -36,8 +36,6 @@
 
 namespace {
 
-QTemporaryDir* g_data = nullptr;
-
 const QString kPictureTitle = QStringLiteral("Und jetzt ein hübsches Bild ");
 const QString kJokeTitle = QStringLiteral("Und jetzt ein lustiger Witz !");
 const QStringList kPraise = { QStringLiteral("Bravo!"), QStringLiteral("Prima, weiter so!") };
@@ -68,15 +66,12 @@ QByteArray BaseProfile()
 
 using ProfileMap = QMap<QString, QString>;
 
-// "Section/Key" to value, as the file holds them; names in lower case.
-ProfileMap ReadProfileMap(const QString& path)
+// "section/key" to value, as the bytes hold them; names in lower case.
+ProfileMap ParseProfile(const QByteArray& bytes)
 {
-    QFile file(path);
     ProfileMap map;
-    if (!file.open(QIODevice::ReadOnly))
-        return map;
     QString section;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : bytes.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.startsWith('[')) {
             section = line.mid(1, line.indexOf(']') - 1).toLower();
@@ -87,14 +82,15 @@ ProfileMap ReadProfileMap(const QString& path)
     return map;
 }
 
+ProfileMap ReadProfileMap(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? ParseProfile(file.readAll()) : ProfileMap {};
+}
+
 ProfileMap BaseMapWith(std::initializer_list<std::pair<QString, QString>> changes)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("base.INI"));
-    file.open(QIODevice::WriteOnly);
-    file.write(BaseProfile());
-    file.close();
-    ProfileMap map = ReadProfileMap(file.fileName());
+    ProfileMap map = ParseProfile(BaseProfile());
     for (const auto& [key, value] : changes)
         map.insert(key.toLower(), value);
     return map;
@@ -613,7 +609,6 @@ int main(int argc, char** argv)
 {
     QTemporaryDir config;
     QTemporaryDir data;
-    g_data = &data;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     // The program runs in its data folder; a copy, so tests may change it.
     QDirIterator files(QStringLiteral(PILO_DATA_DIR), QDir::Files);
