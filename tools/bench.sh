@@ -3,7 +3,8 @@
 # Pilo against the least a Qt program needs for the same thing.
 # Start-up, peak memory and idle CPU are measured on the real program under
 # its own Xvfb display; the in-process benchmarks run on the offscreen
-# platform.  Usage: bench.sh [start-up runs, default 15]
+# platform, each three times, and report the median.
+# Usage: bench.sh [start-up runs, default 15]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -70,13 +71,18 @@ rss_pilo=$(cut -d' ' -f2 "$tmp/pilo.txt" | median)
 echo "== in-process benchmarks" >&2
 for b in bench_gui_startup bench_gui_exercise bench_gui_background bench_profile; do
     QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false' \
-        "$build/bench/$b" --benchmark_format=csv 2>/dev/null >"$tmp/$b.csv"
+        "$build/bench/$b" --benchmark_format=csv --benchmark_repetitions=3 \
+        --benchmark_report_aggregates_only=true 2>/dev/null >"$tmp/$b.csv"
 done
-# Real time of one benchmark in milliseconds.
+# Real time of one benchmark in milliseconds: the median of its repetitions.
 ms() {
-    awk -F, -v name="\"$2" 'index($1, name "\"") == 1 || index($1, name "/") == 1 {
-        f = ($5 == "ns") ? 1e-6 : ($5 == "us") ? 1e-3 : ($5 == "s") ? 1e3 : 1
-        printf "%.4g", $3 * f }' "$tmp/$1.csv"
+    awk -F, -v name="\"$2" '
+        index($1, name "\"") == 1 || index($1, name "/") == 1 || index($1, name "_") == 1 {
+            f = ($5 == "ns") ? 1e-6 : ($5 == "us") ? 1e-3 : ($5 == "s") ? 1e3 : 1
+            if ($1 ~ /_median"$/) median = $3 * f
+            else if ($1 !~ /_(mean|stddev|cv)"$/) plain = $3 * f
+        }
+        END { printf "%.4g", median != "" ? median : plain }' "$tmp/$1.csv"
 }
 
 echo "== the real program idle for 10 s" >&2
@@ -139,6 +145,6 @@ b=$(ms bench_profile ReparseEveryRead)
 row "Profile read" "$(awk -v v="$p" 'BEGIN { printf "%.2f us", v * 1000 }')" \
     "$(awk -v v="$b" 'BEGIN { printf "%.2f us", v * 1000 }') (parse the file anew)" \
     "$(ratio "$p" "$b")" "-"
-row "CPU while idle for 10 s (one-second clock running)" "$idle % of one core" "-" "-" \
+row "CPU while idle for 10 s (one-second clock running; steps of 0.1 %)" "$idle % of one core" "-" "-" \
     "under 1 %"
 row "Peak memory of the real program after 12 s (VmHWM)" "$(mb "$hwm")" "-" "-" "-"
