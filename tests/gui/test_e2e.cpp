@@ -32,6 +32,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 namespace {
@@ -169,6 +171,9 @@ private slots:
     void ownExercisesMissingFile();
     void optionsChangeTheBackground();
     void unwritableProfileIsReported();
+    void cancelWritesNothing();
+    void hostileProfile_data();
+    void hostileProfile();
     void exitThroughTheMenu();
 
 private:
@@ -590,6 +595,89 @@ void TestEndToEnd::unwritableProfileIsReported()
     QCOMPARE(tasks_.size(), 1);
     QCOMPARE(
         script_->ModalTitles(), (QStringList { "Aufgaben kleiner 10", "Einstellungen", "Pilo" }));
+}
+
+// "Ende" after the last right answer, before NEXT: the run ends without
+// recording anything, so no reward follows.
+void TestEndToEnd::cancelWritesNothing()
+{
+    QVERIFY(WriteProfile(BaseProfile().replace("Aufgaben=3", "Aufgaben=1")));
+    UserScript& s = *script_;
+    Choose(32772);
+    s.Then(
+        "the task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            QTest::keyClicks(dlg->AnswerField(), SumOf(dlg->TaskLine()->text()));
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the task answered",
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+        },
+        [&s] {
+            CBitmapButton* end = ButtonNamed(ActiveModal<CExerciseDlg>(), QStringLiteral("Ende"));
+            s.Expect(end, "a button named Ende");
+            if (end)
+                QTest::mouseClick(end, Qt::LeftButton);
+        });
+    QVERIFY(Run());
+
+    QCOMPARE(script_->ModalTitles(), QStringList { "Aufgaben kleiner 10" });
+    QCOMPARE(ReadProfileMap(ProfilePath()),
+        ParseProfile(BaseProfile().replace("Aufgaben=3", "Aufgaben=1")));
+}
+
+void TestEndToEnd::hostileProfile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray noise(1 << 20, '\0');
+    quint32 state = 12345;
+    for (char& c : noise) {
+        state = state * 1103515245u + 12345u;
+        c = char(state >> 24);
+    }
+    QTest::newRow("a megabyte of noise") << "file" << noise;
+    QTest::newRow("UTF-16 big-endian")
+        << "file" << QByteArray("\xFE\xFF\0[\0P\0]\0\r\0\n\0A\0=\0\x39", 18);
+    QTest::newRow("one line without end") << "file" << QByteArray(200000, '[');
+    QTest::newRow("a pipe") << "fifo" << QByteArray();
+}
+
+// Whatever stands in the profile's place, a run goes on with the defaults
+// (one task, no praise, no reward) and the program never hangs; a write keeps
+// every byte that was there.
+void TestEndToEnd::hostileProfile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    const QString path = ProfilePath();
+    QFile::remove(path);
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(WriteProfile(bytes));
+    Choose(32772);
+    AnswerRight(QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); },
+        { QString() });
+    const bool ran = Run();
+    struct stat st { };
+    const bool stillFifo
+        = ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    QFile file(path);
+    const QByteArray after
+        = kind == "file" && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QFile::remove(path);
+    QVERIFY(ran);
+    QCOMPARE(tasks_.size(), 1);
+    QCOMPARE(script_->ModalTitles(), QStringList { "Aufgaben kleiner 10" });
+    if (kind == "fifo")
+        QVERIFY(stillFifo);
+    else
+        QVERIFY2(after.startsWith(bytes), "bytes of the old profile were lost");
 }
 
 void TestEndToEnd::exitThroughTheMenu()
