@@ -4,25 +4,16 @@
 # build tree.
 # Usage: test_deb.sh <build dir> <source dir>
 set -euo pipefail
+. "$(dirname "$0")/../../tools/lib/session.sh"
 build=$(cd "$1" && pwd)
 id=de.pilo.Pilo
+make_tmp
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-check() {
-    local what=$1
-    shift
-    "$@" || fail "$what"
-}
-
-timeout 240 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
-    { cat "$tmp/cpack.log" >&2; exit 1; }
+if ! timeout 240 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1; then
+    fail "cpack made no package within 240 s:"
+    cat "$tmp/cpack.log" >&2
+    exit 1
+fi
 debs=("$tmp"/out/pilo_*.deb)
 [ -f "${debs[0]}" ] || { echo "FAIL: no pilo_*.deb made" >&2; exit 1; }
 deb=${debs[0]}
@@ -71,8 +62,4 @@ check "every library found" test -z "$(ldd "$program" | grep 'not found')"
 check "every library outside the build tree" test -z "$(ldd "$program" | grep -F "$build")"
 check "same data as the build" diff -r "$build/data" "$tmp/root/usr/share/pilo/data"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "all package checks passed"
+finish "all package checks passed"

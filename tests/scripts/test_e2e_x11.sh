@@ -8,40 +8,26 @@
 # says the settings were not saved, and the old profile is left as it was.
 # Usage: test_e2e_x11.sh <build dir> <source dir>
 set -euo pipefail
+. "$(dirname "$0")/../../tools/lib/session.sh"
 build=$(cd "$1" && pwd)
 pilo=$build/app/pilo
 # Window titles are exactly the program's own, with nothing appended.
 main_title='^Pilo für Windows 95 V1\.11$'
 
-tmp=$(mktemp -d)
-xvfb_pid=
-pilo_pid=
-mounts=()
-cleanup() {
-    [ -n "$pilo_pid" ] && kill -KILL "$pilo_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    for m in "${mounts[@]}"; do umount "$m" 2>/dev/null || true; done
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
 [ -x "$pilo" ] || { echo "FAIL: $pilo is missing" >&2; exit 1; }
 [ -f "$build/data/pilo.bmp" ] || { echo "FAIL: the data folder is not built" >&2; exit 1; }
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(head -n 1 "$tmp/display")
+make_tmp
+mounts=()
+at_exit 'for m in "${mounts[@]}"; do umount "$m" 2>/dev/null; done'
+start_xvfb 1024x768x24 || exit 1
+pilo_pid=
+at_exit 'stop_process "$pilo_pid" KILL'
+show_program_log() {
+    echo "--- program output" >&2
+    cat "$tmp/pilo.log" >&2 || true
+}
+on_failure show_program_log
 
 # The data folder, with an own list whose every answer is 7: the keyboard
 # cannot read the screen, so the answers must be known beforehand.
@@ -52,38 +38,6 @@ profile_text() {
     printf '[Parameter]\r\nAufgaben=%s\r\nBelohnungsart=0\r\nSound=0\r\nWitze=19\r\n' "$1"
     printf 'Hintergrundbild=pilo.bmp\r\n[Lobe]\r\nAnzahl=1\r\nLob1=Bravo!\r\n'
     printf '[Bilder]\r\nAnzahl=1\r\nAnzahlHinter=1\r\nBild0=katze.bmp\r\nBild1=katze.bmp\r\n'
-}
-
-# The first visible window whose title matches the pattern, leaving out
-# Qt's tiny helper windows; empty if none.
-window_named() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        if xwininfo -id "$id" 2>/dev/null | grep -qE 'Width: +([5-9][0-9]|[0-9]{3,})'; then
-            echo "$id"
-            return
-        fi
-    done
-}
-wait_window() {
-    for _ in $(seq 200); do
-        [ -n "$(window_named "$1")" ] && return 0
-        sleep 0.1
-    done
-    fail "no window titled like '$1'"
-    return 1
-}
-wait_gone() {
-    for _ in $(seq 100); do
-        [ -z "$(window_named "$1")" ] && return 0
-        sleep 0.1
-    done
-    fail "the window '$1' stayed open"
-    return 1
-}
-keys() {
-    xdotool key --delay 60 "$@"
-    sleep 0.3
 }
 
 # A clean environment, but a sanitizer build keeps its settings.
@@ -99,34 +53,24 @@ start_pilo() {
         "$pilo" >>"$tmp/pilo.log" 2>&1) &
     pilo_pid=$!
     wait_window "$main_title" || return 1
-    xdotool windowfocus --sync "$(window_named "$main_title")"
+    focus_window "$main_title" || return 1
     sleep 0.3
-}
-
-# Alt opens the menu bar; Right walks to the menu, Down opens it on its
-# first entry.
-open_menu() {
-    keys alt
-    for ((i = 0; i < $1; i++)); do keys Right; done
-    keys Down
 }
 
 # "Plus" -> "&Beenden"; the program must end by itself with status 0.
 quit_pilo() {
+    # Closed dialogs hand the keyboard back to the root window, not to it.
+    focus_window "$main_title" || return 1
     open_menu 0
     keys b
-    local status=0
-    for _ in $(seq 100); do
-        kill -0 "$pilo_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pilo_pid" 2>/dev/null; then
-        fail "Beenden did not end the program"
-        kill -KILL "$pilo_pid"
+    if ! wait_exit "$pilo_pid" 10; then
+        fail "Beenden did not end the program within 10 s"
+        stop_process "$pilo_pid" KILL
+        pilo_pid=
+        return
     fi
-    wait "$pilo_pid" || status=$?
     pilo_pid=
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    [ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status"
 }
 
 # "Eigene" -> "Eigene 1", tasks answered with 7.
@@ -134,7 +78,7 @@ own_run() {
     local tasks=$1
     open_menu 3
     keys Return
-    wait_window "^Eigene 1$" || return 1
+    wait_window_focused "^Eigene 1$" || return 1
     for ((t = 0; t < tasks; t++)); do
         keys 7 Return Return
     done
@@ -149,28 +93,29 @@ config=$tmp/config
 mkdir -p "$config"
 profile_text 3 >"$config/pilo.INI"
 cp "$config/pilo.INI" "$tmp/before.INI"
-start_pilo "$config"
+start_pilo "$config" || exit 1
 import -window root "$tmp/main.png"
 [ "$(colours "$tmp/main.png")" -gt 100 ] || fail "the main window shows no background picture"
 open_menu 3
 import -window root "$tmp/menu.png"
 cmp -s "$tmp/main.png" "$tmp/menu.png" && fail "the open menu is not drawn"
 keys Return
-wait_window "^Eigene 1$"
+wait_window_focused "^Eigene 1$" || exit 1
 # A wrong answer, "Nochmal" (Escape), then the right one.
 keys 8 Return
-wait_window "^Oh! Oooooh!$" && keys Escape
-wait_gone "^Oh! Oooooh!$"
+wait_window_focused "^Oh! Oooooh!$" && keys Escape
+wait_gone "^Oh! Oooooh!$" || exit 1
+wait_focus "^Eigene 1$" || exit 1
 keys 7 Return Return
 keys 7 Return Return
 keys 7 Return Return
-if wait_window "^Und jetzt ein h.*bsches Bild $"; then
+if wait_window_focused "^Und jetzt ein h.*bsches Bild $"; then
     import -window root "$tmp/reward.png"
     [ "$(colours "$tmp/reward.png")" -gt 100 ] || fail "the reward shows no picture"
     keys Return
     wait_gone "^Und jetzt ein h.*bsches Bild $"
 fi
-wait_gone "^Eigene 1$"
+wait_gone "^Eigene 1$" || exit 1
 tr -d '\r' <"$config/pilo.INI" >"$tmp/after.txt"
 grep -qx 'Lobe=0' "$tmp/after.txt" || fail "the reward flag is not back at 0"
 grep -qx 'Laenge=7' "$tmp/after.txt" || fail "the longest task line is not recorded"
@@ -184,16 +129,17 @@ cmp -s "$config/pilo.INI" "$tmp/ran.INI" || fail "the program wrote to the profi
 # write fails, and a box titled "Pilo" says so.
 unwritable_session() {
     local config=$1
-    start_pilo "$config" || return
-    own_run 1
-    wait_gone "^Eigene 1$"
+    start_pilo "$config" || return 1
+    own_run 1 || return 1
+    wait_gone "^Eigene 1$" || return 1
     sleep 0.5
     [ -z "$(window_named "^Und jetzt")" ] || fail "a reward showed though none could be recorded"
+    focus_window "$main_title" || return 1
     open_menu 4
     keys Down Return
-    if wait_window "^Einstellungen$"; then
+    if wait_window_focused "^Einstellungen$"; then
         keys ctrl+Tab ctrl+Tab Return
-        if wait_window "^Pilo$"; then
+        if wait_window_focused "^Pilo$"; then
             keys Return
             wait_gone "^Pilo$"
         fi
@@ -240,9 +186,4 @@ else
     echo "skipped: mounting a small tmpfs is not permitted here"
 fi
 
-if ((failures)); then
-    echo "--- program output" >&2
-    cat "$tmp/pilo.log" >&2 || true
-    exit 1
-fi
-echo "all passed"
+finish "all passed"

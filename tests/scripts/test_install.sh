@@ -4,31 +4,14 @@
 # no display), then the real program on its own Xvfb display.
 # Usage: test_install.sh <build dir> <source dir>
 set -euo pipefail
+. "$(dirname "$0")/../../tools/lib/session.sh"
 build=$(cd "$1" && pwd)
 title="Pilo für Windows 95 V1.11"
+# The exact caption, as a pattern for window_named.
+title_pattern='^Pilo für Windows 95 V1\.11$'
 lists=("Pilo Eigene Eins.txt" "Pilo Eigene Zwei.txt" "Pilo Eigene Drei.txt" "Pilo Eigene Vier.txt")
 
-tmp=$(mktemp -d)
-xvfb_pid=
-pilo_pid=
-cleanup() {
-    [ -n "$pilo_pid" ] && kill -KILL "$pilo_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-check() {
-    local what=$1
-    shift
-    "$@" || fail "$what"
-}
+make_tmp
 
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -139,18 +122,9 @@ if [ "$(id -u)" != 0 ]; then
 fi
 
 echo "== the installed program on a display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-display=:$(head -n 1 "$tmp/display")
-
-# window_shown: whether a top-level window bears exactly the program's caption.
-window_shown() {
-    DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\""
-}
+start_xvfb 1024x768x24 || exit 1
+pilo_pid=
+at_exit 'stop_process "$pilo_pid" KILL'
 
 # start_pilo <home>: starts the installed launcher with XDG folders unset and
 # waits up to 90 s for the main window.
@@ -158,24 +132,15 @@ start_pilo() {
     env -i PATH=/usr/bin:/bin HOME="$1" DISPLAY="$display" LANG=C.UTF-8 \
         QT_LOGGING_RULES='qt.multimedia*=false' "$prefix/bin/pilo" >"$tmp/pilo.log" 2>&1 &
     pilo_pid=$!
-    for _ in $(seq 900); do
-        window_shown && return 0
-        kill -0 "$pilo_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    cat "$tmp/pilo.log" >&2
+    wait_window "$title_pattern" 90 && return 0
+    sed 's/^/  pilo: /' "$tmp/pilo.log" >&2
     return 1
 }
 
 # stop_pilo: ends the program (it writes nothing at exit) and waits for it.
 stop_pilo() {
     kill -TERM "$pilo_pid" 2>/dev/null || true
-    for _ in $(seq 100); do
-        kill -0 "$pilo_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pilo_pid" 2>/dev/null || true
-    wait "$pilo_pid" 2>/dev/null || true
+    wait_exit "$pilo_pid" 10 || stop_process "$pilo_pid" KILL
     pilo_pid=
 }
 
@@ -208,8 +173,4 @@ else
     fail "first start: no window titled $title"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "all install checks passed"
+finish "all install checks passed"

@@ -7,26 +7,16 @@
 # the profile store's own tests.)
 # Usage: test_profile_faults.sh <build dir> <source dir>
 set -euo pipefail
+. "$(dirname "$0")/../../tools/lib/session.sh"
 build=$(cd "$1" && pwd)
 writer=$build/tests/profile_writer
 [ -x "$writer" ] || { echo "FAIL: $writer is missing" >&2; exit 1; }
 
-tmp=$(mktemp -d)
-writer_pid=
+make_tmp
 mounts=()
-cleanup() {
-    [ -n "$writer_pid" ] && kill -KILL "$writer_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    for m in "${mounts[@]}"; do umount "$m" 2>/dev/null || true; done
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+at_exit 'for m in "${mounts[@]}"; do umount "$m" 2>/dev/null; done'
+writer_pid=
+at_exit 'stop_process "$writer_pid" KILL'
 
 keys=16
 initial() {
@@ -109,5 +99,4 @@ else
     echo "skipped: a read-only mount is not permitted here"
 fi
 
-((failures == 0)) || exit 1
-echo "all passed"
+finish "all passed"
