@@ -10,6 +10,7 @@
 # frames and no titles.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tools/lib/session.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 out=${2:-$root/docs/screenshots}
 main_title="Pilo für Windows 95 V1.11"
@@ -29,20 +30,7 @@ fi
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-tmp=$(mktemp -d)
-xvfb_pid=
-wm_pid=
-pilo_pid=
-watchdog_pid=
-cleanup() {
-    if [ -n "$watchdog_pid" ]; then kill "$watchdog_pid" 2>/dev/null || true; fi
-    if [ -n "$pilo_pid" ]; then kill -KILL "$pilo_pid" 2>/dev/null || true; fi
-    if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+make_tmp
 trap 'echo "screenshots: stopped" >&2; exit 130' INT TERM
 
 # The watchdog takes its sleep along when it is stopped, so no stray process
@@ -55,6 +43,7 @@ main_pid=$$
     wait "$sleeper" && echo "screenshots: gave up after $time_limit s" >&2 && kill -TERM "$main_pid"
 ) &
 watchdog_pid=$!
+at_exit 'stop_process "$watchdog_pid"'
 
 die() {
     echo "screenshots: $*" >&2
@@ -73,23 +62,17 @@ clean_env=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/sh
 
 # A small screen: the main window opens maximized and the picture in it keeps
 # its size, so a large screen would mostly show empty border.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || die "Xvfb did not start"
-DISPLAY=:$(head -n 1 "$tmp/display")
-export DISPLAY
+start_xvfb 800x600x24 || die "Xvfb did not start"
 
+wm_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null
+}
 if command -v openbox >/dev/null; then
     "${clean_env[@]}" DISPLAY="$DISPLAY" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    at_exit 'stop_process "$wm_pid"'
+    wait_until 10 wm_running ||
+        echo "screenshots: openbox did not start within 10 s, the windows may get no frames" >&2
 else
     echo "screenshots: openbox is not installed, the windows get no frames" >&2
 fi
@@ -105,73 +88,46 @@ write_profile() {
     grep -q "^Belohnungsart=$1" "$config/pilo.INI" || die "the demo profile has no reward kind"
 }
 
-# Windows big enough to matter: Qt keeps tiny helper windows mapped too.
-big_enough() {
-    xwininfo -id "$1" 2>/dev/null | grep -qE 'Width: +([5-9][0-9]|[0-9]{3,})'
-}
 program_windows() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$pilo_pid" 2>/dev/null); do
-        if big_enough "$id"; then echo "$id"; fi
+        if big_window "$id"; then echo "$id"; fi
     done
 }
-window_named() {
-    local id
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        if big_enough "$id"; then
-            echo "$id"
-            return
-        fi
-    done
+# The waits report what they waited for; the run cannot go on without it.
+need_window() {
+    wait_window "$1" 15 || die "stopped"
 }
-wait_window() {
-    for _ in $(seq 150); do
-        [ -n "$(window_named "$1")" ] && return 0
-        sleep 0.1
-    done
-    die "no window titled like '$1'"
+need_gone() {
+    wait_gone "$1" 10 || die "stopped"
 }
-wait_gone() {
-    for _ in $(seq 100); do
-        [ -z "$(window_named "$1")" ] && return 0
-        sleep 0.1
-    done
-    die "the window '$1' stayed open"
+# Keys typed before the window manager has handed a window the keyboard go
+# to the window behind it.
+need_focus() {
+    wait_focus "$1" || die "stopped"
 }
-keys() {
-    xdotool key --delay 80 "$@"
-    sleep 0.4
-}
+key_delay=80
+key_pause=0.4
 
+pilo_pid=
+at_exit 'stop_process "$pilo_pid" KILL'
 start_pilo() {
     write_profile "$1"
     ("${clean_env[@]}" DISPLAY="$DISPLAY" "$launcher" >>"$tmp/pilo.log" 2>&1) &
     pilo_pid=$!
-    wait_window "^$main_title"
-    xdotool windowfocus --sync "$(window_named "^$main_title")"
+    need_window "^$main_title"
+    focus_window "^$main_title" || die "stopped"
     sleep 0.5
-}
-
-# Alt opens the menu bar; Right walks to the menu, Down opens it.
-open_menu() {
-    keys alt
-    for ((i = 0; i < $1; i++)); do keys Right; done
-    keys Down
 }
 
 # "Plus" -> "&Beenden"; a program that does not end by then is killed.
 quit_pilo() {
     open_menu 0
     keys b
-    for _ in $(seq 50); do
-        kill -0 "$pilo_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pilo_pid" 2>/dev/null; then
-        echo "screenshots: Beenden did not end the program" >&2
-        kill -KILL "$pilo_pid" 2>/dev/null || true
+    if ! wait_exit "$pilo_pid" 5; then
+        echo "screenshots: Beenden did not end the program within 5 s" >&2
+        stop_process "$pilo_pid" KILL
     fi
-    wait "$pilo_pid" 2>/dev/null || true
     pilo_pid=
 }
 
@@ -223,25 +179,30 @@ shoot() {
     echo "saved $out/$name ($(identify -format '%wx%h' "$out/$name"), $kb KB)"
 }
 
-# Types the answers 0 to 9 into a task of "Aufgaben kleiner 10" until one is
-# right, leaving each wrong one through "Nochmal" (Escape).
+# Types the answers 0 to 10 into a task of "Aufgaben kleiner 10" until one
+# is right, leaving each wrong one through "Nochmal" (Escape).  The program
+# also asks 9 + 1, so 10 is among them.
 answer_small_sum() {
-    local digit
-    for digit in 0 1 2 3 4 5 6 7 8 9; do
-        keys "$digit" Return
+    local answer
+    for answer in 0 1 2 3 4 5 6 7 8 9 10; do
+        need_focus '^Aufgaben kleiner 10'
+        # shellcheck disable=SC2046 # one key per digit
+        keys $(fold -w 1 <<<"$answer") Return
         sleep 0.3
         [ -z "$(window_named '^Oh! Oooooh!')" ] && return 0
+        need_focus '^Oh! Oooooh!'
         keys Escape
-        wait_gone '^Oh! Oooooh!'
+        need_gone '^Oh! Oooooh!'
     done
-    die "no answer from 0 to 9 was right"
+    die "no answer from 0 to 10 was right"
 }
 
 # "Eigene" -> "Eigene 1": three tasks whose answer is 7, all right.
 perfect_own_run() {
     open_menu 3
     keys Return
-    wait_window '^Eigene 1'
+    need_window '^Eigene 1'
+    need_focus '^Eigene 1'
     keys 7 Return Return
     keys 7 Return Return
     keys 7 Return Return
@@ -257,7 +218,7 @@ keys Escape Escape
 echo "== an exercise: a right answer and its praise"
 open_menu 0
 keys Down Return
-wait_window '^Aufgaben kleiner 10'
+need_window '^Aufgaben kleiner 10'
 answer_small_sum
 shoot exercise.png "$(window_named '^Aufgaben kleiner 10')"
 
@@ -265,30 +226,34 @@ echo "== a wrong answer"
 # "Weiter" to the next task; no sum of "kleiner 10" is 99.
 keys Return
 keys 9 9 Return
-wait_window '^Oh! Oooooh!'
+need_window '^Oh! Oooooh!'
 shoot wrong-answer.png "$(window_named '^Aufgaben kleiner 10')" "$(window_named '^Oh! Oooooh!')"
+need_focus '^Oh! Oooooh!'
 keys Escape
-wait_gone '^Oh! Oooooh!'
+need_gone '^Oh! Oooooh!'
+need_focus '^Aufgaben kleiner 10'
 keys Escape
-wait_gone '^Aufgaben kleiner 10'
+need_gone '^Aufgaben kleiner 10'
 quit_pilo
 
 echo "== picture reward"
 start_pilo 0
 perfect_own_run
-wait_window '^Und jetzt ein h'
+need_window '^Und jetzt ein h'
 shoot picture-reward.png "$(window_named '^Und jetzt ein h')"
+need_focus '^Und jetzt ein h'
 keys Return
-wait_gone '^Und jetzt ein h'
+need_gone '^Und jetzt ein h'
 quit_pilo
 
 echo "== joke reward"
 start_pilo 1
 perfect_own_run
-wait_window '^Und jetzt ein lustiger'
+need_window '^Und jetzt ein lustiger'
 shoot joke-reward.png "$(window_named '^Und jetzt ein lustiger')"
+need_focus '^Und jetzt ein lustiger'
 keys Return
-wait_gone '^Und jetzt ein lustiger'
+need_gone '^Und jetzt ein lustiger'
 quit_pilo
 
 echo "done"
