@@ -8,6 +8,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+. "$root/tools/lib/session.sh"
 runs=${1:-15}
 build=build-bench
 bash tools/setup.sh
@@ -21,24 +22,10 @@ if ! cmake --build "$build" -j "$(nproc)" --target pilo pilo_data bench_profile 
     exit 1
 fi
 
-tmp=$(mktemp -d)
-xvfb_pid=
+make_tmp
+start_xvfb 1280x1024x24 || exit 1
 pilo_pid=
-cleanup() {
-    [ -n "$pilo_pid" ] && kill -KILL "$pilo_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-display=:$(head -n 1 "$tmp/display")
+at_exit 'stop_process "$pilo_pid" KILL'
 cp -r "$build/data" "$tmp/data"
 mkdir -p "$tmp/config"
 
@@ -90,10 +77,8 @@ echo "== the real program idle for 10 s" >&2
     XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8 \
     "$root/$build/app/pilo" >/dev/null 2>&1) &
 pilo_pid=$!
-for _ in $(seq 100); do
-    DISPLAY=$display xdotool search --name "^Pilo für" >/dev/null 2>&1 && break
-    sleep 0.1
-done
+# Idle figures of a program that never showed its window would mean nothing.
+wait_window "^Pilo für" || exit 1
 sleep 2
 ticks() { awk '{ print $14 + $15 }' "/proc/$pilo_pid/stat"; }
 t0=$(ticks)
@@ -102,8 +87,7 @@ t1=$(ticks)
 hz=$(getconf CLK_TCK)
 idle=$(awk -v d=$((t1 - t0)) -v hz="$hz" 'BEGIN { printf "%.2f", d / hz / 10 * 100 }')
 hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$pilo_pid/status")
-kill -TERM "$pilo_pid"
-wait "$pilo_pid" 2>/dev/null || true
+stop_process "$pilo_pid"
 pilo_pid=
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }

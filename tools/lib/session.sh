@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2016,SC2034 # at_exit commands expand late; exit_status is for callers
 # What the test and tool scripts that drive Pilo share: a failure counter,
 # clean-up at exit, waiting with a time limit, an X server of their own and
 # finding windows on it and typing into them.
