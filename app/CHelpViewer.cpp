@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QVBoxLayout>
@@ -69,6 +70,10 @@ void CHelpViewer::createLayout()
     browser_->setAccessibleName(QStringLiteral("Hilfetext"));
     browser_->setOpenExternalLinks(true);
     browser_->setSearchPaths({ QStringLiteral(":/help") });
+
+    // A separate window, so Escape closes it as it closes every dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     connect(contents_, &QPushButton::clicked, this, [this] { browser_->setSource(ContentsUrl()); });
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);

@@ -58,6 +58,7 @@ private slots:
     void linksLeadToPages();
     void ownExercisesTopicNamesFilesAndFolder();
     void viewerShowsTopicsAndContents();
+    void escapeClosesTheViewer();
 };
 
 void TestHelp::everyContextHasItsTopic_data()
@@ -163,6 +164,16 @@ void TestHelp::viewerShowsTopicsAndContents()
     QVERIFY(viewer.findChild<QPushButton*>("backButton")->isEnabled());
     viewer.findChild<QPushButton*>("backButton")->click();
     QCOMPARE(viewer.Browser()->source().path(), QStringLiteral("/help/einstellungen.html"));
+}
+
+void TestHelp::escapeClosesTheViewer()
+{
+    CHelpViewer viewer;
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.Browser()->setFocus();
+    QTest::keyClick(viewer.Browser(), Qt::Key_Escape);
+    QTRY_VERIFY(!viewer.isVisible());
 }
 
 QTEST_MAIN(TestHelp)
