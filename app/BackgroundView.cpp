@@ -3,7 +3,6 @@
 #include "app/CWinApp.h"
 #include "feedback/Dib.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 BackgroundView::BackgroundView(CWinApp& app, QWidget* parent)
@@ -26,10 +25,7 @@ const QImage& BackgroundView::Picture()
 {
     const QString name
         = QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild", "pilo.bmp"));
-    const QFileInfo info(name);
-    FileStamp stamp { info.absoluteFilePath(), {}, {}, -1 };
-    if (info.exists())
-        stamp = { stamp.path, info.lastModified(), info.metadataChangeTime(), info.size() };
+    const PictureStamp stamp = StampOf(name);
     if (!(stamp == cachedStamp_)) {
         cachedStamp_ = stamp;
         cached_ = stamp.size >= 0 ? LoadPicture(name, true) : QImage();

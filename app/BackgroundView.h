@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDateTime>
+#include "feedback/Dib.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -37,16 +38,8 @@ private:
     // What a stat tells of the picture file.  The change time is in it
     // because a copy that keeps the old modification time (cp -p, an
     // unpacked archive) still sets it.
-    struct FileStamp {
-        QString path;
-        QDateTime modified;
-        QDateTime changed;
-        qint64 size = -1;
-        bool operator==(const FileStamp&) const = default;
-    };
-
     // The picture is decoded again only when its name or file changes; a
     // stat at every paint keeps it as current as reading it every time.
-    FileStamp cachedStamp_;
+    PictureStamp cachedStamp_;
     QImage cached_;
 };

@@ -11,8 +11,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -486,31 +484,21 @@ void CExerciseDlg::paintEvent(QPaintEvent* e)
 
 // The picture is looked up at every paint, but decoded and stretched again
 // only when its file or the window size has changed; the last result is kept
-// for the next window too. The change time is part of the key because it is
-// the one stamp nobody can set back: a picture copied over with its old
-// modification time and size, or a file made unreadable, shows at once.
+// for the next window too.
 void CExerciseDlg::PaintBackground(QPainter& painter)
 {
     struct Stretched {
-        QString path;
-        QDateTime modified;
-        QDateTime changed;
-        qint64 size = -1;
+        PictureStamp stamp;
         QSize target;
         qreal ratio = 0;
         QImage image;
     };
     static Stretched last;
 
-    const QFileInfo info(kBackground);
-    const bool exists = info.exists();
-    const Stretched key { info.absoluteFilePath(), exists ? info.lastModified() : QDateTime(),
-        exists ? info.metadataChangeTime() : QDateTime(), exists ? info.size() : -1, rect().size(),
-        devicePixelRatioF(), {} };
-    if (key.path != last.path || key.modified != last.modified || key.changed != last.changed
-        || key.size != last.size || key.target != last.target || key.ratio != last.ratio) {
+    const Stretched key { StampOf(kBackground), rect().size(), devicePixelRatioF(), {} };
+    if (!(key.stamp == last.stamp) || key.target != last.target || key.ratio != last.ratio) {
         last = key;
-        if (exists && IsBMPFile(kBackground)) {
+        if (key.stamp.size >= 0 && IsBMPFile(kBackground)) {
             const QImage dib = ReadDIB(kBackground);
             if (!dib.isNull()) {
                 last.image = QImage(key.target * key.ratio, QImage::Format_ARGB32_Premultiplied);

@@ -124,3 +124,11 @@ QPoint CentredOrigin(QSize client, QSize picture)
     // Integer division truncates toward zero, also for negative differences.
     return QPoint((client.width() - picture.width()) / 2, (client.height() - picture.height()) / 2);
 }
+
+PictureStamp StampOf(const QString& name)
+{
+    const QFileInfo info(name);
+    if (!info.exists())
+        return { info.absoluteFilePath(), {}, {}, -1 };
+    return { info.absoluteFilePath(), info.lastModified(), info.metadataChangeTime(), info.size() };
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -47,3 +48,16 @@ QImage LoadPicture(const QString& name, bool acceptGif);
 // Top-left corner that centres picture in client, truncated toward zero;
 // negative when the picture is larger (it is then clipped on both sides).
 QPoint CentredOrigin(QSize client, QSize picture);
+
+// What a paint compares to know a picture file is still the one it decoded.
+// The change time is part of it because nobody can set it back: a picture
+// copied over with its old modification time and size, or a file made
+// unreadable, is noticed at once.  size is -1 for a missing file.
+struct PictureStamp {
+    QString path;
+    QDateTime modified;
+    QDateTime changed;
+    qint64 size = -1;
+    bool operator==(const PictureStamp&) const = default;
+};
+PictureStamp StampOf(const QString& name);
