@@ -1,6 +1,6 @@
 #include "app/BackgroundView.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "feedback/Dib.h"
 
 #include <QPainter>
@@ -23,8 +23,7 @@ QRect BackgroundView::ClientRect() const
 
 const QImage& BackgroundView::Picture()
 {
-    const QString name
-        = QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild", "pilo.bmp"));
+    const QString name = QString::fromStdString(app_.Read(Setting::Background));
     const PictureStamp stamp = StampOf(name);
     if (!(stamp == cachedStamp_)) {
         cachedStamp_ = stamp;

@@ -1,7 +1,5 @@
 #include "app/CFontChooserDlg.h"
 
-#include "settings/TextCodec.h"
-
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -71,16 +69,11 @@ QString ColorDescription(const QColor& color)
 }
 } // namespace
 
-std::string FitFaceName(std::string_view name)
-{
-    return std::string(TextCodec::CutUtf8(name, FontRecord::MaxFaceNameBytes));
-}
-
 CFontChooserDlg::CFontChooserDlg(
-    const FontRecord& preset, const QColor& color, int minSize, int maxSize, QWidget* parent)
+    const DisplayStyle& preset, int minSize, int maxSize, QWidget* parent)
     : QDialog(parent)
     , preset_(preset)
-    , color_(color)
+    , color_(preset.colour)
     , minSize_(minSize)
     , maxSize_(maxSize)
 {
@@ -217,7 +210,7 @@ QWidget* CFontChooserDlg::createPreviewPart()
     return group;
 }
 
-void CFontChooserDlg::presetFrom(const FontRecord& preset)
+void CFontChooserDlg::presetFrom(const DisplayStyle& preset)
 {
     selectFace(QString::fromStdString(preset.faceName));
     bold_->setChecked(preset.weight >= SemiBold);
@@ -286,9 +279,10 @@ int CFontChooserDlg::SizeTenths() const
     return tenths >= minSize_ * 10 && tenths <= maxSize_ * 10 ? tenths : -1;
 }
 
-FontRecord CFontChooserDlg::Record() const
+DisplayStyle CFontChooserDlg::Record() const
 {
-    FontRecord record = preset_;
+    DisplayStyle record = preset_;
+    record.colour = color_;
     if (QListWidgetItem* face = ChosenFace())
         record.faceName = FitFaceName(face->text().toStdString());
     // An unusual stored weight (light, semibold) survives as long as the
@@ -308,7 +302,7 @@ FontRecord CFontChooserDlg::Record() const
 
 QFont CFontChooserDlg::PreviewFont() const
 {
-    const FontRecord record = Record();
+    const DisplayStyle record = Record();
     QFont font(QString::fromStdString(record.faceName));
     int pixels = record.height > 0 ? record.height : minSize_;
     font.setPixelSize(std::clamp(pixels, 1, LargestPreviewPixels));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/DisplayStyle.h"
+
 #include <QColor>
 #include <QDialog>
 
@@ -14,24 +16,6 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// The font description a display style is stored as: the fields of the
-// platform record the settings keys were made for.
-struct FontRecord {
-    // The record's face name holds 31 bytes and a terminator.
-    static constexpr size_t MaxFaceNameBytes = 31;
-
-    int height = 0;
-    int width = 0;
-    int weight = 0;
-    quint8 italic = 0;
-    quint8 underline = 0;
-    quint8 strikeOut = 0;
-    std::string faceName;
-};
-
-// Cuts a UTF-8 face name to the record's field, never inside a character.
-std::string FitFaceName(std::string_view name);
-
 // "Schriftart": face, style, size within bounds, effects and text colour
 // of one display style, with a preview on the exercise window's blue.  The
 // size box starts empty, so OK is only possible once a size in range has
@@ -42,12 +26,12 @@ public:
     // Asks for a colour; an invalid colour means the parent cancelled.
     using ColorPicker = std::function<QColor(QWidget* parent, const QColor& initial)>;
 
-    CFontChooserDlg(const FontRecord& preset, const QColor& color, int minSize, int maxSize,
-        QWidget* parent = nullptr);
+    CFontChooserDlg(
+        const DisplayStyle& preset, int minSize, int maxSize, QWidget* parent = nullptr);
 
-    // The chosen face, style and effects; height is the chosen size in
-    // whole points (tenths are cut off).
-    FontRecord Record() const;
+    // The chosen face, style, effects and colour; height is the chosen size
+    // in whole points (tenths are cut off).
+    DisplayStyle Record() const;
     QColor Color() const { return color_; }
     // The chosen size in tenths of a point, or -1 while none is valid.
     int SizeTenths() const;
@@ -81,12 +65,12 @@ private:
     QWidget* createSizePart();
     QWidget* createEffectsPart();
     QWidget* createPreviewPart();
-    void presetFrom(const FontRecord& preset);
+    void presetFrom(const DisplayStyle& preset);
     void selectFace(const QString& face);
     void chooseColor();
     void updateState();
 
-    FontRecord preset_;
+    DisplayStyle preset_;
     QColor color_;
     int minSize_;
     int maxSize_;

@@ -1,6 +1,6 @@
 #include "app/CHelpViewer.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "app/ProgramIcon.h"
 
 #include <QFile>

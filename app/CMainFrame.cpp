@@ -1,10 +1,11 @@
 #include "app/CMainFrame.h"
 
 #include "app/BackgroundView.h"
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "app/Commands.h"
 #include "app/ProgramIcon.h"
 #include "engine/Catalogue.h"
+#include "settings/DisplayStyle.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -259,11 +260,11 @@ void CMainFrame::OnCommand(int id)
         break;
     case Command::BigFont:
         if (dialogs_.displayFont)
-            dialogs_.displayFont("BigFont", 25, 45);
+            dialogs_.displayFont(BigStyle);
         break;
     case Command::SmallFont:
         if (dialogs_.displayFont)
-            dialogs_.displayFont("SmallFont", 20, 30);
+            dialogs_.displayFont(SmallStyle);
         break;
     case Command::StatusBar:
         OnStatusBarToggled(statusBar()->isHidden());

@@ -15,7 +15,6 @@ namespace {
 constexpr int kPictureReward = 0;
 constexpr int kJokeReward = 1;
 constexpr int kRandomReward = 2;
-constexpr int kNoReward = 3;
 
 } // namespace
 
@@ -127,25 +126,25 @@ void CTrainerApp::RunExercise(int kind, int entryMode)
 
 void CTrainerApp::ShowDueReward()
 {
-    if (GetProfileInt("Parameter", "Lobe", 0) == 0)
+    if (Read(Setting::RewardDue) == 0)
         return;
-    int rewardKind = GetProfileInt("Parameter", "Belohnungsart", kNoReward);
+    int rewardKind = Read(Setting::RewardKind);
     if (rewardKind == kRandomReward)
         rewardKind = Draws::RewardKind() == 0 ? kPictureReward : kJokeReward;
     if (rewardKind == kPictureReward && dialogs_.pictureReward)
         dialogs_.pictureReward();
     else if (rewardKind == kJokeReward && dialogs_.jokeReward)
         dialogs_.jokeReward();
-    WriteProfileInt("Parameter", "Lobe", 0);
+    Write(Setting::RewardDue.key, 0);
 }
 
 void CTrainerApp::OnOptions()
 {
     if (dialogs_.options)
         dialogs_.options();
-    if (GetProfileInt("Parameter", "Changed", 0) == 0)
+    if (Read(Setting::BackgroundChanged) == 0)
         return;
     if (frame_)
         frame_->RepaintBackground();
-    WriteProfileInt("Parameter", "Changed", 0);
+    Write(Setting::BackgroundChanged.key, 0);
 }

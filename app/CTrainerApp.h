@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "app/Commands.h"
 #include "app/DialogRunner.h"
 #include "feedback/QtSoundPlayer.h"

@@ -2,7 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CContactDlg.h"
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "app/EditDisplayFont.h"
 #include "engine/CExerciseDlg.h"
 #include "feedback/CJokeRewardDlg.h"
@@ -52,9 +52,8 @@ DialogRunner DialogRunner::Real(CWinApp& app, ParentFinder parent)
     runner.sound = WithApp<CSoundDlg>(app, parent);
     runner.about = Plain<CAboutDlg>(parent);
     runner.contact = Plain<CContactDlg>(parent);
-    runner.displayFont
-        = [app = &app, parent](const std::string& section, int minSize, int maxSize) {
-              ::EditDisplayFont(*app, ParentOf(parent), section, minSize, maxSize);
-          };
+    runner.displayFont = [app = &app, parent](const DisplayStyleSection& style) {
+        ::EditDisplayFont(*app, ParentOf(parent), style);
+    };
     return runner;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 class CWinApp;
+struct DisplayStyleSection;
 class QWidget;
 
 // Every modal dialog the program's shell opens, one function each.  Real()
@@ -20,7 +20,7 @@ struct DialogRunner {
     std::function<void()> about;
     std::function<void()> contact;
     std::function<void()> sound;
-    std::function<void(const std::string& section, int minSize, int maxSize)> displayFont;
+    std::function<void(const DisplayStyleSection& style)> displayFont;
 
     // The real dialogs for app, each placed over the window parent() names
     // when it opens.

@@ -1,17 +1,16 @@
 #include "engine/CExerciseDlg.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 #include "engine/Draws.h"
 #include "feedback/CWrongAnswerDlg.h"
 #include "feedback/Dib.h"
 #include "feedback/SoundPlayer.h"
 #include "settings/CLimitDlg.h"
-#include "settings/TextCodec.h"
+#include "settings/DisplayStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -28,28 +27,9 @@ const QString kSolvePrompt = QStringLiteral("Löse obige Aufgabe !");
 const QString kBackground = QStringLiteral("BackGround.bmp");
 const QColor kControlBackground(0, 0, 255);
 
-// A face name holds 31 bytes; a longer one is cut where no character is split.
-constexpr std::size_t kFaceNameBytes = 31;
-// Beyond this a font only costs time; no window could show a glyph of it.
-constexpr int kMaxFontPixels = 2000;
-
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FaceName(std::string_view name)
-{
-    return std::string(TextCodec::CutUtf8(name, kFaceNameBytes));
-}
-
-// Weights as fonts on Windows give them (0 = don't care), to Qt's nine steps.
-QFont::Weight NearestWeight(int weight)
-{
-    if (weight <= 0)
-        return QFont::Normal;
-    const int step = std::clamp((weight + 50) / 100, 1, 9);
-    return static_cast<QFont::Weight>(step * 100);
 }
 
 // The leading digits of the limit dialog's text; none give 0.
@@ -196,18 +176,18 @@ bool CExerciseDlg::OnInitDialog()
     cancel_.AutoLoad(QStringLiteral("CANCEL"));
     help_.AutoLoad(QStringLiteral("HELPBUTTON"));
 
-    CreateFontFromSection("BigFont", bigFont_);
-    CreateFontFromSection("SmallFont", smallFont_);
-    taskLine_->setFont(bigFont_);
-    answer_->setFont(bigFont_);
-    promptLine_->setFont(smallFont_);
+    const QFont big = DisplayStyle::Load(app_, Section::BigFont, DisplayStyle::WindowHeight).Font();
+    taskLine_->setFont(big);
+    answer_->setFont(big);
+    promptLine_->setFont(
+        DisplayStyle::Load(app_, Section::SmallFont, DisplayStyle::WindowHeight).Font());
 
     AttachFilter();
     answer_->setFocus();
 
-    praiseCount_ = app_.GetProfileInt("Lobe", "Anzahl", 0);
-    taskTarget_ = app_.GetProfileInt("Parameter", "Aufgaben", 0);
-    soundOn_ = app_.GetProfileInt("Parameter", "Sound", 0);
+    praiseCount_ = app_.Read(Setting::PraiseCount);
+    taskTarget_ = app_.Read(Setting::Tasks);
+    soundOn_ = app_.Read(Setting::Sound);
 
     answer_->clear();
     rightCount_ = 0;
@@ -229,44 +209,6 @@ void CExerciseDlg::AttachFilter()
     } else if (entryMode_ == EntryMode::CompareSigns) {
         compareFilter_.Attach(answer_);
     }
-}
-
-void CExerciseDlg::CreateFontFromSection(std::string_view section, QFont& font)
-{
-    const int height = app_.GetProfileInt(section, "FontHeight", 35);
-    const int width = app_.GetProfileInt(section, "FontWidth", 0);
-    const int weight = app_.GetProfileInt(section, "FontWeight", 400);
-    const int italic = app_.GetProfileInt(section, "Italic", 0);
-    const int underline = app_.GetProfileInt(section, "Underline", 0);
-    const int strikeOut = app_.GetProfileInt(section, "StrikeOut", 0);
-    const std::string name = FaceName(app_.GetProfileString(section, "Name", "Arial"));
-
-    QFont made(QString::fromStdString(name));
-    // Height 0 asks for the default size; a negative one means the same size.
-    if (height != 0)
-        made.setPixelSize(std::min(height == INT_MIN ? INT_MAX : std::abs(height), kMaxFontPixels));
-    made.setWeight(NearestWeight(weight));
-    made.setItalic((italic & 0xFF) != 0);
-    made.setUnderline((underline & 0xFF) != 0);
-    made.setStrikeOut((strikeOut & 0xFF) != 0);
-    if (width != 0) {
-        // A width asks for that average character width instead of the natural one.
-        const int natural = QFontMetrics(made).averageCharWidth();
-        const long long wanted = std::min<long long>(std::llabs(width), kMaxFontPixels);
-        if (natural > 0)
-            made.setStretch(
-                static_cast<int>(std::clamp<long long>(wanted * 100 / natural, 1, 4000)));
-    }
-    font = made;
-}
-
-QColor CExerciseDlg::TextColour(std::string_view section)
-{
-    // Only the low byte of each part counts.
-    const int red = app_.GetProfileInt(section, "Rot", 0) & 0xFF;
-    const int green = app_.GetProfileInt(section, "Gruen", 0) & 0xFF;
-    const int blue = app_.GetProfileInt(section, "Blau", 0) & 0xFF;
-    return QColor(red, green, blue);
 }
 
 const std::string& CExerciseDlg::ExpectedAnswer() const
@@ -338,7 +280,7 @@ bool CExerciseDlg::LoadOwnExercises(const std::string& fileName)
     if (!ReadOwnExerciseFile(fileName, ownLines_))
         return false;
     const auto longest = std::min<std::size_t>(ownLines_.greatestLength, INT_MAX);
-    app_.WriteProfileInt("Parameter", "Laenge", static_cast<int>(longest));
+    app_.Write(Setting::LongestOwnLine, static_cast<int>(longest));
     ownTaskCount_ = ownLines_.PairCount();
     return ownTaskCount_ != 0;
 }
@@ -425,8 +367,8 @@ void CExerciseDlg::AdvanceOrClose()
 // Lob1 stands for both 0 and 1, so it comes twice as often as each other one.
 void CExerciseDlg::ShowPraise()
 {
-    const std::string key = "Lob" + std::to_string(Draws::PraiseNumber(praiseCount_));
-    promptLine_->setText(QString::fromStdString(app_.GetProfileString("Lobe", key, "")));
+    const int number = Draws::PraiseNumber(praiseCount_);
+    promptLine_->setText(QString::fromStdString(app_.Read(Setting::Praise, number)));
 }
 
 void CExerciseDlg::OnHelp()
@@ -439,7 +381,7 @@ void CExerciseDlg::RequestClose()
     if (ended_)
         return;
     const bool earned = rightCount_ == taskTarget_ && rightCount_ != 0;
-    app_.WriteProfileInt("Parameter", "Lobe", earned ? 1 : 0);
+    app_.Write(Setting::RewardDue.key, earned ? 1 : 0);
     done(IDCANCEL);
 }
 
@@ -460,7 +402,8 @@ bool CExerciseDlg::eventFilter(QObject* watched, QEvent* event)
 // them), so every paint of a text control reads them anew.
 void CExerciseDlg::ApplyColours(QWidget* control)
 {
-    const QColor text = TextColour(control == promptLine_ ? "SmallFont" : "BigFont");
+    const QColor text = DisplayStyle::LoadColour(
+        app_, control == promptLine_ ? Section::SmallFont : Section::BigFont);
     QPalette palette = control->palette();
     if (palette.color(QPalette::WindowText) == text && palette.color(QPalette::Text) == text)
         return;

@@ -7,13 +7,10 @@
 #include "settings/CCompareEdit.h"
 #include "settings/CDigitEdit.h"
 
-#include <QColor>
-#include <QFont>
 #include <QString>
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 class CWinApp;
 class QLabel;
@@ -75,13 +72,6 @@ public:
     CBitmapButton& OkButton() { return ok_; }
     CBitmapButton& HelpButton() { return help_; }
     CBitmapButton& CancelButton() { return cancel_; }
-    const QFont& BigFont() const { return bigFont_; }
-    const QFont& SmallFont() const { return smallFont_; }
-
-    // A display font from the ten keys of section ("BigFont", "SmallFont").
-    void CreateFontFromSection(std::string_view section, QFont& font);
-    // The text colour of a section, read from the profile every time.
-    QColor TextColour(std::string_view section);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -127,8 +117,6 @@ private:
     CBitmapButton cancel_;
     CDigitEdit digitFilter_;
     CCompareEdit compareFilter_;
-    QFont bigFont_;
-    QFont smallFont_;
 
     CTaskGenerator generator_;
     QString promptText_;

@@ -1,6 +1,6 @@
 #include "feedback/CJokeRewardDlg.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "engine/Draws.h"
 #include "feedback/Dib.h"
 #include "feedback/JokeFile.h"
@@ -57,10 +57,10 @@ bool CJokeRewardDlg::OnInitDialog()
     ok_.move((kButtonSpan - ok_.width()) / 2, kButtonTop);
     connect(&ok_, &QAbstractButton::clicked, this, &CJokeRewardDlg::OnOK);
 
-    count_ = app_.GetProfileInt("Parameter", "Witze", 0);
+    count_ = app_.Read(Setting::Jokes);
     if (!LoadJoke())
         return false;
-    if (app_.GetProfileInt("Parameter", "Sound", 0) != 0)
+    if (app_.Read(Setting::Sound) != 0)
         app_.Sound().Play(QStringLiteral("lachen.wav"));
     ok_.setFocus();
     return true;

@@ -1,6 +1,6 @@
 #include "feedback/CPictureRewardDlg.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "engine/Draws.h"
 #include "feedback/Dib.h"
 #include "feedback/RewardWindow.h"
@@ -30,7 +30,7 @@ bool CPictureRewardDlg::OnInitDialog()
     connect(&ok_, &QAbstractButton::clicked, this, &CPictureRewardDlg::OnOK);
 
     // The applause greets the child even when no picture can be shown.
-    if (app_.GetProfileInt("Parameter", "Sound", 0) != 0)
+    if (app_.Read(Setting::Sound) != 0)
         app_.Sound().Play(QStringLiteral("applaus.wav"));
 
     ok_.setFocus();
@@ -39,10 +39,8 @@ bool CPictureRewardDlg::OnInitDialog()
 
 QString CPictureRewardDlg::ChoosePictureFile()
 {
-    const int count = app_.GetProfileInt("Bilder", "Anzahl", 0);
-    const int index = Draws::PictureIndex(count);
-    const std::string key = "Bild" + std::to_string(index);
-    return QString::fromStdString(app_.GetProfileString("Bilder", key, ""));
+    const int index = Draws::PictureIndex(app_.Read(Setting::PictureCount));
+    return QString::fromStdString(app_.Read(Setting::Picture, index));
 }
 
 void CPictureRewardDlg::paintEvent(QPaintEvent* e)

@@ -1,6 +1,6 @@
 #include "feedback/CSoundDlg.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 
 #include <QCheckBox>
 
@@ -31,7 +31,7 @@ bool CSoundDlg::OnInitDialog()
     soundBox_->setObjectName(QStringLiteral("soundBox"));
     soundBox_->setGeometry(DluRect(28, 10, 115, 10));
     // Any non-zero value means on; the box shows it as ticked.
-    const int sound = app_.GetProfileInt("Parameter", "Sound", 0);
+    const int sound = app_.Read(Setting::Sound);
     soundBox_->setChecked(sound != 0);
 
     setTabOrder(&ok_, &cancel_);
@@ -42,6 +42,6 @@ bool CSoundDlg::OnInitDialog()
 
 void CSoundDlg::OnOK()
 {
-    app_.WriteProfileInt("Parameter", "Sound", soundBox_->isChecked() ? 1 : 0);
+    app_.Write(Setting::Sound.key, soundBox_->isChecked() ? 1 : 0);
     CDialog::OnOK();
 }

@@ -1,6 +1,6 @@
 #include "settings/CMyPropertyPage1.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "settings/DecorationPicture.h"
 #include "settings/ProfileWriter.h"
 
@@ -36,7 +36,7 @@ CMyPropertyPage1::CMyPropertyPage1(CWinApp& app, QWidget* parent)
 
 void CMyPropertyPage1::OnInitDialog()
 {
-    const int kind = app_.GetProfileInt("Parameter", "Belohnungsart", 0);
+    const int kind = app_.Read(Setting::RewardKindOnPage);
     if (kind >= 0 && kind < 4)
         Choice(kind)->setChecked(true);
 }
@@ -46,7 +46,7 @@ bool CMyPropertyPage1::OnOK()
     ProfileWriter writer(app_);
     for (int kind = 0; kind < 4; ++kind) {
         if (Choice(kind)->isChecked())
-            writer.WriteInt("Parameter", "Belohnungsart", kind);
+            writer.WriteInt(Setting::RewardKind.key, kind);
     }
     return !writer.Failed();
 }

@@ -1,6 +1,6 @@
 #include "settings/CMyPropertyPage3.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "settings/DecorationPicture.h"
 #include "settings/ProfileWriter.h"
 
@@ -43,14 +43,14 @@ CMyPropertyPage3::CMyPropertyPage3(CWinApp& app, QWidget* parent)
 
 void CMyPropertyPage3::OnInitDialog()
 {
-    tasks_->setText(QString::fromStdString(app_.GetProfileString("Parameter", "Aufgaben")));
-    jokes_->setText(QString::fromStdString(app_.GetProfileString("Parameter", "Witze")));
+    tasks_->setText(QString::fromStdString(app_.Read(Setting::TasksText)));
+    jokes_->setText(QString::fromStdString(app_.Read(Setting::JokesText)));
 }
 
 bool CMyPropertyPage3::OnOK()
 {
     ProfileWriter writer(app_);
-    writer.WriteString("Parameter", "Aufgaben", tasks_->text());
-    writer.WriteString("Parameter", "Witze", jokes_->text());
+    writer.WriteString(Setting::Tasks.key, tasks_->text());
+    writer.WriteString(Setting::Jokes.key, jokes_->text());
     return !writer.Failed();
 }

@@ -1,6 +1,6 @@
 #include "settings/CMyPropertyPage4.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "settings/ProfileWriter.h"
 #include "settings/SortedListWidget.h"
 
@@ -40,9 +40,9 @@ CMyPropertyPage4::CMyPropertyPage4(CWinApp& app, QWidget* parent)
 
 void CMyPropertyPage4::OnInitDialog()
 {
-    offeredCount_ = app_.GetProfileInt("Bilder", "AnzahlHinter", 0);
-    chosen_->setText(QString::fromStdString(app_.GetProfileString("Parameter", "Hintergrundbild")));
-    list_->AddNumbered(app_, "Bilder", "Bild", offeredCount_);
+    offeredCount_ = app_.Read(Setting::BackgroundCount);
+    chosen_->setText(QString::fromStdString(app_.Read(Setting::BackgroundOnPage)));
+    list_->AddNumbered(app_, Setting::Picture, offeredCount_);
 }
 
 void CMyPropertyPage4::OnSetPicture()
@@ -60,7 +60,7 @@ bool CMyPropertyPage4::OnOK()
 {
     pictureName_ = chosen_->text();
     ProfileWriter writer(app_);
-    writer.WriteString("Parameter", "Hintergrundbild", pictureName_);
-    writer.WriteInt("Parameter", "Changed", 1);
+    writer.WriteString(Setting::Background.key, pictureName_);
+    writer.WriteInt(Setting::BackgroundChanged.key, 1);
     return !writer.Failed();
 }

@@ -1,6 +1,6 @@
 #include "settings/COptionsSheet.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "settings/CMyPropertyPage1.h"
 #include "settings/CMyPropertyPage3.h"
 #include "settings/CMyPropertyPage4.h"

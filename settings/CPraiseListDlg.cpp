@@ -1,6 +1,6 @@
 #include "settings/CPraiseListDlg.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "settings/SortedListWidget.h"
 
 #include <QGroupBox>
@@ -15,10 +15,6 @@
 namespace {
 constexpr int Cancelled = 2;
 
-std::string PraiseKey(int number)
-{
-    return "Lob" + std::to_string(number);
-}
 } // namespace
 
 CPraiseListDlg::CPraiseListDlg(CWinApp& app, QWidget* parent)
@@ -74,7 +70,7 @@ void CPraiseListDlg::createLayout()
 void CPraiseListDlg::OnInitDialog()
 {
     field_->setMaxLength(MaxPraiseLength);
-    list_->AddNumbered(app_, "Lobe", "Lob", app_.GetProfileInt("Lobe", "Anzahl", 0));
+    list_->AddNumbered(app_, Setting::Praise, app_.Read(Setting::PraiseCount));
 }
 
 void CPraiseListDlg::OnAddPraise()
@@ -104,8 +100,8 @@ void CPraiseListDlg::OnOK()
     ProfileWriter writer(app_);
     const QStringList texts = list_->Texts();
     for (int i = 0; i < texts.size(); ++i)
-        writer.WriteString("Lobe", PraiseKey(i + 1), texts.at(i));
-    writer.WriteInt("Lobe", "Anzahl", int(texts.size()));
+        writer.WriteString(Setting::Praise, i + 1, texts.at(i));
+    writer.WriteInt(Setting::PraiseCount.key, int(texts.size()));
     writer.ReportFailure(this, failureNotice_);
     accept();
 }

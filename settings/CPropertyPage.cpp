@@ -1,6 +1,6 @@
 #include "settings/CPropertyPage.h"
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 
 CPropertyPage::CPropertyPage(CWinApp& app, int dialogId, const QString& title, QWidget* parent)
     : QWidget(parent)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "settings/ProfileKeys.h"
+
 #include <string>
 #include <string_view>
 
 // The four operations through which every window reaches the settings.
 // Texts are UTF-8.  Reads never fail (they fall back to the default);
-// writes report whether the value reached the file.
+// writes report whether the value reached the file.  Windows name their
+// keys through the settings of ProfileKeys.h, with the helpers below.
 class Profile {
 public:
     virtual ~Profile() = default;
@@ -22,4 +25,21 @@ public:
     // Where the settings live, for telling the parent which file could not
     // be written.  Empty for a store without a file.
     virtual std::string FileName() const { return {}; }
+
+    int Read(const IntSetting& setting)
+    {
+        return GetProfileInt(setting.key.section, setting.key.name, setting.fallback);
+    }
+    std::string Read(const TextSetting& setting)
+    {
+        return GetProfileString(setting.key.section, setting.key.name, setting.fallback);
+    }
+    std::string Read(const NumberedKeys& list, int number)
+    {
+        return GetProfileString(list.section, list.NameOf(number));
+    }
+    bool Write(const ProfileKey& key, int value)
+    {
+        return WriteProfileInt(key.section, key.name, value);
+    }
 };

@@ -3,24 +3,28 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-void ProfileWriter::WriteInt(std::string_view section, std::string_view key, int value)
+void ProfileWriter::WriteInt(const ProfileKey& key, int value)
 {
-    if (!profile_.WriteProfileInt(section, key, value))
+    if (!profile_.WriteProfileInt(key.section, key.name, value))
         failed_ = true;
 }
 
-void ProfileWriter::WriteString(
-    std::string_view section, std::string_view key, std::string_view value)
+void ProfileWriter::WriteString(const ProfileKey& key, std::string_view value)
 {
-    if (!profile_.WriteProfileString(section, key, value))
+    if (!profile_.WriteProfileString(key.section, key.name, value))
         failed_ = true;
 }
 
-void ProfileWriter::WriteString(
-    std::string_view section, std::string_view key, const QString& value)
+void ProfileWriter::WriteString(const ProfileKey& key, const QString& value)
 {
     const QByteArray utf8 = value.toUtf8();
-    WriteString(section, key, std::string_view(utf8.constData(), size_t(utf8.size())));
+    WriteString(key, std::string_view(utf8.constData(), size_t(utf8.size())));
+}
+
+void ProfileWriter::WriteString(const NumberedKeys& list, int number, const QString& value)
+{
+    const std::string name = list.NameOf(number);
+    WriteString(ProfileKey { list.section, name }, value);
 }
 
 void ProfileWriter::ReportFailure(QWidget* parent, const Notice& notice) const

@@ -24,9 +24,11 @@ public:
     {
     }
 
-    void WriteInt(std::string_view section, std::string_view key, int value);
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteString(std::string_view section, std::string_view key, const QString& value);
+    void WriteInt(const ProfileKey& key, int value);
+    void WriteString(const ProfileKey& key, std::string_view value);
+    void WriteString(const ProfileKey& key, const QString& value);
+    // Entry number of a numbered list.
+    void WriteString(const NumberedKeys& list, int number, const QString& value);
 
     bool Failed() const { return failed_; }
 

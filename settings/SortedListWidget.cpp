@@ -29,14 +29,11 @@ int SortedListWidget::AddString(const QString& text)
     return low;
 }
 
-void SortedListWidget::AddNumbered(
-    Profile& profile, std::string_view section, std::string_view prefix, int count)
+void SortedListWidget::AddNumbered(Profile& profile, const NumberedKeys& list, int count)
 {
     const int last = std::min(count, MaxNumbered);
-    for (int number = 1; number <= last; ++number) {
-        const std::string key = std::string(prefix) + std::to_string(number);
-        AddString(QString::fromStdString(profile.GetProfileString(section, key)));
-    }
+    for (int number = 1; number <= last; ++number)
+        AddString(QString::fromStdString(profile.Read(list, number)));
 }
 
 QStringList SortedListWidget::Texts() const

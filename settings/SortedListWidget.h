@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ProfileKeys.h"
+
 #include <QCollator>
 #include <QListWidget>
 
@@ -21,14 +23,13 @@ public:
     int AddString(const QString& text);
     QStringList Texts() const;
 
-    // A numbered list read from the profile: the texts of the keys
-    // <prefix>1 to <prefix>count of section, an absent key as an empty entry.
+    // A numbered list read from the profile: its entries 1 to count, an
+    // absent key as an empty entry.
     // The count comes from a file anyone may edit; past MaxNumbered it is
     // taken as MaxNumbered, so a huge one cannot freeze the dialog filling
     // the list with millions of empty entries.
     static constexpr int MaxNumbered = 1000;
-    void AddNumbered(
-        Profile& profile, std::string_view section, std::string_view prefix, int count);
+    void AddNumbered(Profile& profile, const NumberedKeys& list, int count);
 
     // -1 when no entry is selected.
     int SelectedRow() const;

@@ -4,7 +4,7 @@
 // written, a sound player that records what was played, and an application
 // object over both whose help requests are recorded.
 
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "feedback/SoundPlayer.h"
 
 #include <QString>

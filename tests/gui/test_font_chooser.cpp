@@ -148,7 +148,7 @@ void TestFontChooser::opensOnStoredStyle()
         }();
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, section.toStdString(), 20, 45, seams);
+    EditDisplayFont(app, nullptr, { section.toStdString(), 20, 45 }, seams);
     QVERIFY(ran);
     QVERIFY(app.profile.Writes().empty());
 }
@@ -192,7 +192,7 @@ void TestFontChooser::sizeBounds()
         TypeSize(dialog, typed);
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, section.toStdString(), minSize, maxSize, seams);
+    EditDisplayFont(app, nullptr, { section.toStdString(), minSize, maxSize }, seams);
 
     if (storedHeight < 0) {
         QVERIFY(app.profile.Writes().empty());
@@ -219,7 +219,7 @@ void TestFontChooser::boldItalicDarkRed()
         QTest::mouseClick(dialog.ColorButton(), Qt::LeftButton);
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(
         Written(app.profile.Writes()), Choice("BigFont", 128, 0, 0, 0, 1, 0, 28, 0, 700, "Arial"));
 }
@@ -254,7 +254,7 @@ void TestFontChooser::cancelWritesNothing()
             dialog.close();
         return dialog.result();
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QVERIFY(app.profile.Writes().empty());
 }
 
@@ -288,7 +288,7 @@ void TestFontChooser::weight()
         TypeSize(dialog, "22");
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, "SmallFont", 20, 30, seams);
+    EditDisplayFont(app, nullptr, SmallStyle, seams);
     QCOMPARE(app.profile.GetProfileInt("SmallFont", "FontWeight", -1), written);
 }
 
@@ -323,7 +323,7 @@ void TestFontChooser::longFaceName()
         TypeSize(dialog, "30");
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(shown, written);
     const std::string name = app.profile.GetProfileString("BigFont", "Name");
     QVERIFY(name.size() <= 31);
@@ -343,7 +343,7 @@ void TestFontChooser::enterInSizeBoxAccepts()
         QTest::keyClick(dialog.SizeBox()->lineEdit(), Qt::Key_Return);
         return dialog.isVisible() ? -1 : dialog.result();
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(app.profile.GetProfileInt("BigFont", "FontHeight", -1), 33);
 }
 
@@ -351,7 +351,7 @@ void TestFontChooser::enterInSizeBoxAccepts()
 // the buttons before the effects, as in the platform's font dialog.
 void TestFontChooser::keyboardOrder()
 {
-    CFontChooserDlg dialog(FontRecord { 25, 0, 400, 0, 0, 0, "Arial" }, Qt::black, 25, 45);
+    CFontChooserDlg dialog(DisplayStyle { 25, 0, 400, 0, 0, 0, "Arial" }, 25, 45);
     dialog.SizeBox()->setEditText(QStringLiteral("30")); // OK takes the focus only when enabled
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -385,7 +385,7 @@ void TestFontChooser::blankNameChoosesNoFace()
         dialog.FaceList()->setCurrentRow(0);
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(QString::fromStdString(app.profile.GetProfileString("BigFont", "Name")),
         QFontDatabase::families().value(0));
 }
@@ -400,7 +400,7 @@ void TestFontChooser::failedWriteToldOnce()
         TypeSize(dialog, "30");
         return Accept(dialog);
     };
-    EditDisplayFont(app, nullptr, "BigFont", 25, 45, seams);
+    EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(int(app.profile.attempts.size()), 10);
     QCOMPARE(notices.texts,
         QStringList {

@@ -1,5 +1,5 @@
 #include "app/CHelpViewer.h"
-#include "app/CWinApp.h"
+#include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 
 #include <QDirIterator>

@@ -2,6 +2,7 @@
 
 #include "app/BackgroundView.h"
 #include "app/CMainFrame.h"
+#include "settings/DisplayStyle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,11 +143,11 @@ void TestMainFrame::init()
     frame_->SetCommandRouter([this](int id) { routed_.append(id); });
     DialogRunner& d = frame_->Dialogs();
     d.sound = [this] { dialogs_.append("sound"); };
-    d.displayFont = [this](const std::string& section, int minSize, int maxSize) {
+    d.displayFont = [this](const DisplayStyleSection& style) {
         dialogs_.append(QStringLiteral("font %1 %2 %3")
-                            .arg(QString::fromStdString(section))
-                            .arg(minSize)
-                            .arg(maxSize));
+                            .arg(QString::fromUtf8(style.section.data(), style.section.size()))
+                            .arg(style.minSize)
+                            .arg(style.maxSize));
     };
 }
 

@@ -2,22 +2,22 @@
 
 #include "settings/Profile.h"
 
-#include <QtGlobal>
-
+#include <cstdint>
 #include <functional>
 
 class SoundPlayer;
 
 // What every window reaches through the application object: the profile,
-// the one sound player and the help viewer.  CTrainerApp is the real one;
-// tests build one over a temporary profile and a recording player.
+// the one sound player and the help viewer.  It lives below the windows and
+// needs no Qt; CTrainerApp (app/) is the real one, tests build one over a
+// temporary profile and a recording player.
 class CWinApp : public Profile {
 public:
     // Help commands, numbered as the help contexts in the topics expect.
-    static constexpr quint32 HELP_CONTEXT = 1;
-    static constexpr quint32 HELP_FINDER = 11;
+    static constexpr std::uint32_t HELP_CONTEXT = 1;
+    static constexpr std::uint32_t HELP_FINDER = 11;
 
-    using HelpHandler = std::function<void(quint32 data, quint32 command)>;
+    using HelpHandler = std::function<void(std::uint32_t data, std::uint32_t command)>;
 
     CWinApp(Profile& store, SoundPlayer& sound)
         : store_(store)
@@ -49,7 +49,7 @@ public:
 
     // Opens the help viewer at a topic (HELP_CONTEXT) or at the contents
     // (HELP_FINDER).
-    virtual void WinHelp(quint32 data, quint32 command)
+    virtual void WinHelp(std::uint32_t data, std::uint32_t command)
     {
         if (helpHandler_)
             helpHandler_(data, command);
