@@ -8,9 +8,10 @@ namespace {
 QIcon LoadProgramIcon()
 {
     QIcon icon;
-    // Window decorations and task lists need no more than 64 pixels; the
-    // larger renderings would cost start-up time to decode for nothing.
-    for (int size : { 16, 32, 48, 64 }) {
+    // Window decorations and task lists need up to 64 pixels, twice that on
+    // high-density screens.  A file added with its size is decoded only when
+    // a size it serves is asked for, so the larger ones cost no start-up time.
+    for (int size : { 16, 32, 48, 64, 128, 256 }) {
         const QString path = QStringLiteral(":/art/pilo-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));

@@ -9,6 +9,7 @@
 #include "settings/CLimitDlg.h"
 #include "settings/DisplayStyle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -293,6 +294,7 @@ void CExerciseDlg::PickOwnExercise(int index)
     taskText_ = &ownTask_;
     expectedAnswer_ = &ownAnswer_;
     taskLine_->setText(QString::fromStdString(ownTask_));
+    Announce(taskLine_->text());
 }
 
 void CExerciseDlg::ShowTask()
@@ -300,6 +302,7 @@ void CExerciseDlg::ShowTask()
     expectedAnswer_ = &generator_.GetAnswer();
     taskText_ = &generator_.GetTaskText();
     taskLine_->setText(QString::fromStdString(*taskText_));
+    Announce(taskLine_->text());
 }
 
 void CExerciseDlg::ShowPrompt()
@@ -369,6 +372,22 @@ void CExerciseDlg::ShowPraise()
 {
     const int number = Draws::PraiseNumber(praiseCount_);
     promptLine_->setText(QString::fromStdString(app_.Read(Setting::Praise, number)));
+    Announce(promptLine_->text());
+}
+
+// A screen reader follows the keyboard focus, which stays in the answer
+// field through the whole run: the field's description carries what has just
+// appeared, and the change event makes the reader speak it, also when the
+// same text comes twice in a row.
+void CExerciseDlg::Announce(const QString& text)
+{
+    if (answer_->accessibleDescription() != text) {
+        // Qt reports the change itself.
+        answer_->setAccessibleDescription(text);
+        return;
+    }
+    QAccessibleEvent event(answer_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CExerciseDlg::OnHelp()

@@ -93,6 +93,7 @@ private:
     void ShowPrompt();
     void AdvanceOrClose();
     void ShowPraise();
+    void Announce(const QString& text);
     void OnWrongAnswer();
     void OnHelp();
     void ShowAnswered();

@@ -37,6 +37,14 @@ bool CWrongAnswerDlg::OnInitDialog()
     connect(&solve_, &QAbstractButton::clicked, this, &CWrongAnswerDlg::OnOK);
     connect(&tryAgain_, &QAbstractButton::clicked, this, &CWrongAnswerDlg::OnCancel);
 
+    // The question is written in pictures; a screen reader speaks it with
+    // the window and with whichever button has the keyboard.
+    const QString question = QStringLiteral(
+        "Das ist leider nicht ganz richtig ! Willst es nochmals versuchen oder soll ich lösen ?");
+    setAccessibleDescription(question);
+    solve_.setAccessibleDescription(question);
+    tryAgain_.setAccessibleDescription(question);
+
     setTabOrder(&solve_, &tryAgain_);
     solve_.setFocus();
     return true;

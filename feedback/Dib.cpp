@@ -72,6 +72,15 @@ QImage Decode(const QString& name, const char* format)
     return image;
 }
 
+// On a high-density screen every picture is enlarged to device pixels; there
+// it is filtered, so it looks soft rather than blocky.  At a ratio of 1 the
+// pixels stay exactly as the stretch gives them.
+void SmoothOnDenseScreens(QPainter& painter)
+{
+    if (painter.device() && painter.device()->devicePixelRatioF() != 1.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
 } // namespace
 
 bool IsBMPFile(const QString& name)
@@ -100,14 +109,18 @@ QImage ConvertGIFtoDIB(const QString& name)
 
 void DrawDIB(QPainter& painter, const QImage& dib, int x, int y)
 {
-    if (!dib.isNull())
-        painter.drawImage(QPoint(x, y), dib);
+    if (dib.isNull())
+        return;
+    SmoothOnDenseScreens(painter);
+    painter.drawImage(QPoint(x, y), dib);
 }
 
 void StretchDIB(QPainter& painter, const QImage& dib, const QRect& target)
 {
-    if (!dib.isNull() && target.isValid())
-        painter.drawImage(target, dib);
+    if (dib.isNull() || !target.isValid())
+        return;
+    SmoothOnDenseScreens(painter);
+    painter.drawImage(target, dib);
 }
 
 QImage LoadPicture(const QString& name, bool acceptGif)

@@ -3,8 +3,10 @@
 # build tree's launcher on a virtual X display of its own, with a temporary
 # home folder and profile, drives it with the keyboard only and saves each
 # window as a PNG file.
-# Usage: tools/screenshots.sh [build dir] [output dir]
-#   defaults: build/ and docs/screenshots/ of this checkout
+# Usage: tools/screenshots.sh [build dir] [output dir] [scale]
+#   defaults: build/ and docs/screenshots/ of this checkout, scale 1; at
+#   another scale (QT_SCALE_FACTOR, e.g. 2) the screen grows by it and the
+#   files are named like exercise-scale2.png
 # Needs Xvfb, xdotool, x11-utils, ImageMagick and openbox for the window
 # frames (tools/setup.sh installs them); without openbox the windows have no
 # frames and no titles.
@@ -13,11 +15,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/tools/lib/session.sh"
 build=$(cd "${1:-$root/build}" && pwd)
 out=${2:-$root/docs/screenshots}
+scale=${3:-1}
+[[ $scale =~ ^[1-4](\.[0-9]+)?$ ]] || { echo "screenshots: scale $scale is not from 1 to 4" >&2; exit 1; }
+suffix=
+[ "$scale" = 1 ] || suffix=-scale${scale/./_}
 main_title="Pilo für Windows 95 V1.11"
 launcher=$build/pilo-launch
 # The whole run takes about a minute; past this something hangs.
 time_limit=240
-max_kb=300
+max_kb=$(awk -v s="$scale" 'BEGIN { printf "%d", 300 * s * s }')
 
 for tool in Xvfb xdotool xwininfo xprop import convert identify; do
     command -v "$tool" >/dev/null ||
@@ -58,11 +64,12 @@ data=$home/.local/share/pilo
 config=$home/.config
 mkdir -p "$data" "$config"
 clean_env=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share"
-    XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8)
+    XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp" LANG=C.UTF-8 QT_SCALE_FACTOR="$scale")
 
 # A small screen: the main window opens maximized and the picture in it keeps
 # its size, so a large screen would mostly show empty border.
-start_xvfb 800x600x24 || die "Xvfb did not start"
+start_xvfb "$(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 800 * s, 600 * s }')" ||
+    die "Xvfb did not start"
 
 wm_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null
@@ -150,7 +157,7 @@ frame_geometry() {
 
 # Saves the screen cut to the smallest box around the given windows.
 shoot() {
-    local name=$1
+    local name=${1%.png}$suffix.png
     shift
     [ $# -gt 0 ] || die "nothing to take for $name"
     sleep 0.6

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth x11-utils xdotool imagemagick openbox
+  qt6-wayland weston libweston-10-dev dbus at-spi2-core
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -1,0 +1,131 @@
+// What a screen reader hears through a run: Qt's accessibility events, caught
+// with Qt's own update hook where its AT-SPI bridge would take them.  Qt
+// reports events only while its bridge is connected to an accessibility bus,
+// so this test runs on X through tests/tools/with_a11y_bus.sh.
+#include "ExerciseRun.h"
+#include "feedback/CWrongAnswerDlg.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+namespace {
+
+struct Heard {
+    QObject* object;
+    QString description;
+};
+
+std::vector<Heard> heard;
+
+// The description an object carries when its change is reported, which is
+// what the reader speaks.
+void Listen(QAccessibleEvent* event)
+{
+    if (event->type() != QAccessible::DescriptionChanged)
+        return;
+    QAccessibleInterface* access = event->accessibleInterface();
+    heard.push_back(
+        { event->object(), access ? access->text(QAccessible::Description) : QString() });
+}
+
+QStringList HeardFrom(QObject* object)
+{
+    QStringList texts;
+    for (const Heard& h : heard)
+        if (h.object == object)
+            texts.append(h.description);
+    return texts;
+}
+
+const QString kQuestion = QStringLiteral(
+    "Das ist leider nicht ganz richtig ! Willst es nochmals versuchen oder soll ich lösen ?");
+
+} // namespace
+
+class AnnouncementsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(&Listen);
+        QTRY_VERIFY2_WITH_TIMEOUT(QAccessible::isActive(), "no accessibility bus", 20000);
+    }
+    void init() { heard.clear(); }
+
+    void rightThenWrongAnswer();
+    void sameTextTwiceIsHeardTwice();
+    void answerFieldNameAndValue();
+    void wrongAnswerQuestion();
+};
+
+// A right answer brings the praise, the next task its text; a wrong answer
+// tried again announces nothing in the window itself (the dialog speaks).
+void AnnouncementsTest::rightThenWrongAnswer()
+{
+    InTemporaryDir dir;
+    ExerciseRun run;
+    run.app.profile.Set("Parameter", "Aufgaben", "3");
+    run.app.profile.Set("Lobe", "Anzahl", "1");
+    run.app.profile.Set("Lobe", "Lob1", "Super!");
+    CExerciseDlg& dlg = run.Open(32772);
+    QLineEdit* field = dlg.AnswerField();
+    const QString first = run.TaskLine();
+    QCOMPARE(HeardFrom(field), QStringList { first });
+
+    run.AnswerRight();
+    run.Ok();
+    const QString second = run.TaskLine();
+    QCOMPARE(HeardFrom(field), (QStringList { first, QStringLiteral("Super!"), second }));
+
+    run.Type(QStringLiteral("9999"));
+    run.Ok();
+    QCOMPARE(run.asked.wrong, 1);
+    QCOMPARE(HeardFrom(field).size(), 3);
+    QCOMPARE(field->accessibleDescription(), second);
+}
+
+// The same praise after two right answers is spoken both times.
+void AnnouncementsTest::sameTextTwiceIsHeardTwice()
+{
+    InTemporaryDir dir;
+    ExerciseRun run;
+    run.app.profile.Set("Parameter", "Aufgaben", "3");
+    run.app.profile.Set("Lobe", "Anzahl", "1");
+    run.app.profile.Set("Lobe", "Lob1", "Super!");
+    CExerciseDlg& dlg = run.Open(32772);
+    run.AnswerRight();
+    run.Ok();
+    run.AnswerRight();
+    const QStringList texts = HeardFrom(dlg.AnswerField());
+    QCOMPARE(texts.count(QStringLiteral("Super!")), 2);
+}
+
+void AnnouncementsTest::answerFieldNameAndValue()
+{
+    InTemporaryDir dir;
+    ExerciseRun run;
+    CExerciseDlg& dlg = run.Open(32772);
+    run.TypeKeys(QStringLiteral("12"));
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(dlg.AnswerField());
+    QVERIFY(access);
+    QCOMPARE(access->role(), QAccessible::EditableText);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Antwort"));
+    QCOMPARE(access->text(QAccessible::Value), QStringLiteral("12"));
+}
+
+// The question is pictured; the window and both buttons carry it in words.
+void AnnouncementsTest::wrongAnswerQuestion()
+{
+    CWrongAnswerDlg dlg;
+    for (QObject* object :
+        std::initializer_list<QObject*> { &dlg, &dlg.SolveButton(), &dlg.TryAgainButton() }) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(object);
+        QVERIFY(access);
+        QCOMPARE(access->text(QAccessible::Description), kQuestion);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(&dlg)->text(QAccessible::Name),
+        QStringLiteral("Oh! Oooooh!"));
+}
+
+QTEST_MAIN(AnnouncementsTest)
+#include "test_announcements.moc"
