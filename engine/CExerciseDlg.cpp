@@ -463,9 +463,13 @@ void CExerciseDlg::PaintBackground(QPainter& painter)
         if (key.stamp.size >= 0 && IsBMPFile(kBackground)) {
             const QImage dib = ReadDIB(kBackground);
             if (!dib.isNull()) {
-                last.image = QImage(key.target * key.ratio, QImage::Format_ARGB32_Premultiplied);
+                // A picture without transparency covers the whole window: an
+                // opaque copy is then copied to the screen, not blended.
+                const bool opaque = !dib.hasAlphaChannel();
+                last.image = QImage(key.target * key.ratio,
+                    opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
                 last.image.setDevicePixelRatio(key.ratio);
-                last.image.fill(Qt::transparent);
+                last.image.fill(opaque ? Qt::black : Qt::transparent);
                 QPainter scaler(&last.image);
                 StretchDIB(scaler, dib, QRect(QPoint(), key.target));
             }
