@@ -223,9 +223,23 @@ QString CMainFrame::MessageText() const
     return panes_[MessagePane]->text();
 }
 
+// A label whose size may change tells its status bar about every new text,
+// and QStatusBar answers that by laying out and repainting the whole bar, the
+// window behind it included.  So once the bar has given a pane its height,
+// the pane keeps it: a new text of the same width then repaints that pane
+// alone, and only a change of width lays the bar out anew.
+void CMainFrame::HoldPaneHeight(Pane pane)
+{
+    QLabel* label = panes_[pane];
+    if (label->minimumHeight() != label->maximumHeight() && label->isVisible()
+        && label->height() > 0)
+        label->setFixedHeight(label->height());
+}
+
 void CMainFrame::SetPaneText(Pane pane, const QString& text)
 {
     QLabel* label = panes_[pane];
+    HoldPaneHeight(pane);
     label->setText(text);
     label->setFixedWidth(label->fontMetrics().horizontalAdvance(text) + 2 * kPanePadding);
 }
@@ -247,8 +261,10 @@ void CMainFrame::UpdatePanes()
     SetPaneText(TimePane, FormatTime(now));
     const LockState locks = lockReader_();
     const bool on[] = { false, locks.caps, locks.num, locks.scroll };
-    for (Pane pane : { CapsPane, NumPane, ScrollPane })
+    for (Pane pane : { CapsPane, NumPane, ScrollPane }) {
+        HoldPaneHeight(pane);
         panes_[pane]->setText(on[pane] ? QString::fromUtf8(kIndicatorText[pane]) : QString());
+    }
 }
 
 void CMainFrame::OnCommand(int id)

@@ -67,6 +67,7 @@ private:
     void createStatusBar();
     void addEntry(QMenu* menu, int id, const QString& text, const QString& prompt);
     void SetPaneText(Pane pane, const QString& text);
+    void HoldPaneHeight(Pane pane);
     void OnMenuShown();
     void OnMenuHidden();
     void OnStatusBarToggled(bool visible);
