@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -475,6 +476,22 @@ void CExerciseDlg::PaintBackground(QPainter& painter)
             }
         }
     }
-    if (!last.image.isNull())
+    if (last.image.isNull())
+        return;
+    // The text lines paint their own ground, so the region to paint has holes
+    // for them.  Through such a clip a picture is blended span by span (and
+    // handed to helper threads); through a rectangle it is copied.  So it goes
+    // out one rectangle of the region at a time, which gives the same pixels.
+    const QTransform toDevice = painter.deviceTransform();
+    const QRegion region = painter.paintEngine() ? painter.paintEngine()->systemClip() : QRegion();
+    if (region.rectCount() <= 1 || toDevice.type() > QTransform::TxTranslate) {
         painter.drawImage(rect().topLeft(), last.image);
+        return;
+    }
+    painter.save();
+    for (const QRect& part : region.translated(-int(toDevice.dx()), -int(toDevice.dy()))) {
+        painter.setClipRect(part);
+        painter.drawImage(rect().topLeft(), last.image);
+    }
+    painter.restore();
 }

@@ -2,19 +2,23 @@
 # Builds the benchmarks in build-bench (Release) and prints one table of
 # Pilo against the least a Qt program needs for the same thing.
 # Start-up, peak memory and idle CPU are measured on the real program under
-# its own Xvfb display, idle CPU also on a bare window with the same clock; the in-process benchmarks run on the offscreen
-# platform, each three times, and report the median.
-# Usage: bench.sh [start-up runs, default 15]
+# its own Xvfb display, idle CPU also on a bare window with the same clock;
+# the in-process benchmarks run on the offscreen platform, each three times,
+# and report the median.
+# Usage: bench.sh [start-up runs, default 15] [build dir]
+#   A build dir given is used as it is configured (e.g. RelWithDebInfo).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 . "$root/tools/lib/session.sh"
 runs=${1:-15}
-build=build-bench
+build=${2:-build-bench}
 bash tools/setup.sh
 
-echo "== building in $build (Release)" >&2
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILO_TESTS=OFF >/dev/null
+if [ -z "${2:-}" ]; then
+    echo "== building in $build (Release)" >&2
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILO_TESTS=OFF >/dev/null
+fi
 if ! cmake --build "$build" -j "$(nproc)" --target pilo pilo_data bench_profile \
     bench_gui_startup bench_gui_exercise bench_gui_background firstpaint_pilo firstpaint_bare idle_bare \
     >"$build/bench-build.log" 2>&1; then
