@@ -9,7 +9,6 @@
 #include "settings/CLimitDlg.h"
 #include "settings/DisplayStyle.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -377,18 +376,12 @@ void CExerciseDlg::ShowPraise()
 }
 
 // A screen reader follows the keyboard focus, which stays in the answer
-// field through the whole run: the field's description carries what has just
-// appeared, and the change event makes the reader speak it, also when the
-// same text comes twice in a row.
+// field through the whole run.  The field's description carries what has
+// just appeared, a task or a praise (they take turns, so it always changes),
+// and Qt's report of the change makes the reader speak it.
 void CExerciseDlg::Announce(const QString& text)
 {
-    if (answer_->accessibleDescription() != text) {
-        // Qt reports the change itself.
-        answer_->setAccessibleDescription(text);
-        return;
-    }
-    QAccessibleEvent event(answer_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    answer_->setAccessibleDescription(text);
 }
 
 void CExerciseDlg::OnHelp()
