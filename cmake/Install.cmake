@@ -6,6 +6,8 @@
 #   libexec/pilo/pilo         the program itself
 #   share/pilo/data/          the shipped data folder and demo profile
 #   share/applications/, share/metainfo/, share/icons/hicolor/
+#   share/man/man1/pilo.1.gz  the manual page, German in share/man/de/man1/
+#   share/doc/pilo/copyright  the licence; the Debian package adds changelog.gz
 # The program finds its files in its working directory and names its profile
 # after its own file name, so the real binary keeps the name "pilo" and lives
 # out of PATH; the launcher prepares the per-user folder and starts it there.
@@ -20,8 +22,15 @@ set(PILO_APP_ID de.pilo.Pilo)
 set(PILO_RELEASE_DATE 2026-12-07)
 set(PILO_PACKAGE_MAINTAINER "Pilo maintainers <root@localhost>"
     CACHE STRING "Maintainer line of the Debian package: Name <mail>")
-set(PILO_LICENSE "LicenseRef-proprietary"
-    CACHE STRING "SPDX licence expression of the program for the AppStream data")
+set(PILO_LICENSE ""
+    CACHE STRING "SPDX licence expression the program is built with (empty: none was given)")
+# The former default named a licence that no one had chosen.
+if(PILO_LICENSE STREQUAL "LicenseRef-proprietary")
+  set_property(CACHE PILO_LICENSE PROPERTY VALUE "")
+endif()
+set(PILO_LICENSE_FILE "" CACHE FILEPATH
+    "Full text of the licence when /usr/share/common-licenses does not hold it")
+set(PILO_COPYRIGHT "2026 Pilo-Team")
 set(PILO_HOMEPAGE "" CACHE STRING "Project home page for the AppStream data (left out when empty)")
 set(PILO_SCREENSHOT_BASE_URL ""
     CACHE STRING "URL where this source tree is published: the AppStream data then names its \
@@ -64,6 +73,10 @@ configure_file(${launcher_in} ${CMAKE_BINARY_DIR}/pilo-launch @ONLY
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/pilo.desktop.in
                ${CMAKE_BINARY_DIR}/install/${PILO_APP_ID}.desktop @ONLY)
+set(PILO_METAINFO_LICENSE "")
+if(PILO_LICENSE)
+  set(PILO_METAINFO_LICENSE "\n  <project_license>${PILO_LICENSE}</project_license>")
+endif()
 set(PILO_METAINFO_URL "")
 if(PILO_HOMEPAGE)
   set(PILO_METAINFO_URL "\n  <url type=\"homepage\">${PILO_HOMEPAGE}</url>")
@@ -82,6 +95,12 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/../packaging/pilo.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/install/${PILO_APP_ID}.metainfo.xml @ONLY)
 
+# --version names the version and the licence of the build.
+target_compile_definitions(pilo PRIVATE PILO_VERSION="${PROJECT_VERSION}"
+                                        PILO_LICENSE="${PILO_LICENSE}")
+
+include(${CMAKE_CURRENT_LIST_DIR}/DebianDocs.cmake)
+
 # qt_standard_project_setup() gives installed programs an $ORIGIN run path
 # for bundling Qt beside them; Pilo uses the system's Qt.
 set_target_properties(pilo PROPERTIES INSTALL_RPATH "")
@@ -96,6 +115,9 @@ install(FILES ${CMAKE_BINARY_DIR}/install/${PILO_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_SOURCE_DIR}/res/art/pilo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${PILO_APP_ID}.svg)
+install(FILES ${pilo_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${pilo_man_page_de} DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+install(FILES ${pilo_copyright} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pilo)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${CMAKE_BINARY_DIR}/res/art/pilo-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -130,4 +152,6 @@ endif()
 # in that package too; shlibdeps finds both libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Lazy binding leaves the program's symbol table writable while it runs.
+target_link_options(pilo PRIVATE -Wl,-z,relro,-z,now)
 include(CPack)

@@ -12,7 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   xvfb xauth x11-utils xdotool imagemagick openbox
   qt6-wayland weston libweston-10-dev dbus at-spi2-core
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian mandoc man-db bsdextrautils locales
 )
 
 missing=()

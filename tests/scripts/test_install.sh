@@ -73,13 +73,19 @@ run_fake() {
         timeout 30 "$fake/bin/pilo" "$@"
 }
 
-home="$tmp/Eltern Heim"
+home=$tmp/arguments
 mkdir -p "$home"
 run_fake "$home" -- "eins zwei" '' "*"
-folder=$home/.local/share/pilo
-check "first start: works in the user's data folder" grep -qxF "$folder" <(head -n 1 "$tmp/report")
 check "arguments pass through unchanged" \
     diff <(printf '%s\n' "eins zwei" "" "*") <(tail -n +2 "$tmp/report")
+check "with arguments: nothing made in HOME" test -z "$(ls -A "$home")"
+
+home="$tmp/Eltern Heim"
+mkdir -p "$home"
+run_fake "$home" --
+folder=$home/.local/share/pilo
+check "first start: works in the user's data folder" grep -qxF "$folder" <(head -n 1 "$tmp/report")
+check "first start: no arguments" test "$(wc -l <"$tmp/report")" = 1
 check "first start: every shipped file copied" \
     diff -r -x pilo.INI "$fake/share/pilo/data" "$folder"
 check "first start: demo profile not in the data folder" test ! -e "$folder/pilo.INI"
@@ -120,6 +126,81 @@ if [ "$(id -u)" != 0 ]; then
         grep -qxF "$fake/share/pilo/data" <(head -n 1 "$tmp/report")
     chmod u+w "$home/.local/share"
 fi
+
+echo "== manual pages"
+man_en=$prefix/share/man/man1/pilo.1.gz
+man_de=$prefix/share/man/de/man1/pilo.1.gz
+for page in "$man_en" "$man_de"; do
+    check "${page#"$prefix/"}: mandoc -T lint" mandoc -T lint -W warning "$page"
+    check "${page#"$prefix/"}: man --warnings" \
+        test -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)"
+done
+# man picks the page of the locale's language from the same manual path.
+show_man_in() {
+    local locale=$1
+    shift
+    LOCPATH=$tmp/locale LC_ALL=$locale MANWIDTH=${width:-80} MANPATH=$prefix/share/man \
+        man --nh "$@" 2>&1 | col -b
+}
+show_man() { show_man_in C.UTF-8 "$@"; }
+check "English page" grep -q 'pilo - arithmetic trainer for young children' <(show_man -l "$man_en")
+check "German page" grep -q 'pilo - Rechentrainer für Kinder' <(show_man -l "$man_de")
+# A German locale of the test's own, so that man sees the user's language.
+mkdir -p "$tmp/locale"
+if localedef -i de_DE -f UTF-8 "$tmp/locale/de_DE.UTF-8" >/dev/null 2>&1; then
+    check "man pilo in a German locale is German" grep -q '^UMGEBUNGSVARIABLEN' \
+        <(show_man_in de_DE.UTF-8 pilo)
+else
+    fail "localedef made no German locale"
+fi
+check "man pilo in the C locale is English" grep -q '^ENVIRONMENT' <(show_man_in C.UTF-8 pilo)
+# On lines wide enough that no name is broken.
+for page in "$man_en" "$man_de"; do
+    for topic in pilo.INI .local/share/pilo "Pilo Eigene Eins.txt" witz1.txt BackGround.bmp \
+        applaus.wav XDG_CONFIG_HOME XDG_DATA_HOME HOME Hilfethemen --version; do
+        check "${page#"$prefix/"} names $topic" grep -qF -- "$topic" <(width=1000 show_man -l "$page")
+    done
+done
+
+echo "== command line without a display"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+home=$tmp/cli
+mkdir -p "$home"
+# name | locale | the one argument | status | pattern of standard output |
+# pattern of standard error (empty: nothing may be written there)
+while IFS='|' read -r name locale arg status out err; do
+    code=0
+    env -i PATH=/usr/bin:/bin HOME="$home" LANG="$locale" \
+        timeout 30 "$prefix/bin/pilo" "$arg" >"$tmp/out" 2>"$tmp/err" || code=$?
+    check "$name: status $status (was $code)" test "$code" = "$status"
+    if [ -n "$out" ]; then
+        check "$name: standard output" grep -qE -- "$out" "$tmp/out"
+    else
+        check "$name: nothing on standard output" test ! -s "$tmp/out"
+    fi
+    if [ -n "$err" ]; then
+        check "$name: standard error" grep -qE -- "$err" "$tmp/err"
+    else
+        check "$name: nothing on standard error" test ! -s "$tmp/err"
+    fi
+done <<EOF
+--help|C.UTF-8|--help|0|^Usage: pilo \[--help \| --version\]$|
+-h|C.UTF-8|-h|0|^      --version  print the version and exit$|
+--help in German|de_DE.UTF-8|--help|0|^Aufruf: pilo|
+--version|C.UTF-8|--version|0|^Pilo ${version//./\\.}$|
+--version names the copyright|C.UTF-8|--version|0|^Copyright \(C\) 2026 Pilo-Team$|
+unknown option|C.UTF-8|--hilfe|2||^pilo: unrecognized argument '--hilfe'$
+unknown option points to --help|C.UTF-8|--hilfe|2||^Try 'pilo --help' for more information\.$
+a file name|C.UTF-8|Aufgaben.txt|2||'Aufgaben\.txt'
+Qt's own options|C.UTF-8|-platform|2||'-platform'
+an empty argument|C.UTF-8||2||''
+unknown option in German|de_DE.UTF-8|--hilfe|2||^„pilo --help“
+EOF
+check "no file made for the command line" test -z "$(ls -A "$home")"
+code=0
+env -i PATH=/usr/bin:/bin HOME="$home" "$prefix/bin/pilo" --help >/dev/full 2>"$tmp/err" || code=$?
+check "--help onto a full disk fails (was $code)" test "$code" = 1
+check "--help onto a full disk says so" grep -q 'write error' "$tmp/err"
 
 echo "== the installed program on a display"
 start_xvfb 1024x768x24 || exit 1
