@@ -184,7 +184,7 @@ while IFS='|' read -r name locale arg status out err; do
         check "$name: nothing on standard error" test ! -s "$tmp/err"
     fi
 done <<EOF
---help|C.UTF-8|--help|0|^Usage: pilo \[--help \| --version\]$|
+--help|C.UTF-8|--help|0|^Usage: pilo \[--help|
 -h|C.UTF-8|-h|0|^      --version  print the version and exit$|
 --help in German|de_DE.UTF-8|--help|0|^Aufruf: pilo|
 --version|C.UTF-8|--version|0|^Pilo ${version//./\\.}$|
