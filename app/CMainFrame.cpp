@@ -33,6 +33,11 @@ constexpr MenuEntry kOptionsMenu[] = {
     kSeparator,
     { Command::BigFont, "Großer Zeichensatz", "" },
     { Command::SmallFont, "Kleiner Zeichensatz", "" },
+    kSeparator,
+    { Command::EditOwnLists, "Eigene Übungen bearbeiten...",
+        "Schreibt und prüft die Aufgabenlisten des Menüs \"Eigene\"." },
+    { Command::PrintWorksheet, "Arbeitsblatt drucken...",
+        "Druckt Aufgaben einer Übung mit Lösungsblatt oder speichert sie als PDF." },
 };
 
 constexpr MenuEntry kHelpMenu[] = {

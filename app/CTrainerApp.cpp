@@ -103,6 +103,12 @@ void CTrainerApp::OnCommand(int id)
     case Command::Contact:
         run(dialogs_.contact);
         break;
+    case Command::EditOwnLists:
+        run(dialogs_.ownExercises);
+        break;
+    case Command::PrintWorksheet:
+        run(dialogs_.worksheet);
+        break;
     case Command::OwnExercisesHelp:
     case Command::Internet:
     case Command::OtherPrograms:

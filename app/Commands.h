@@ -16,4 +16,7 @@ constexpr int StatusBar = 59393;
 constexpr int Sound = 32860;
 constexpr int BigFont = 32808;
 constexpr int SmallFont = 32809;
+// The parents' group at the end of "Optionen".
+constexpr int EditOwnLists = 32901;
+constexpr int PrintWorksheet = 32902;
 } // namespace Command

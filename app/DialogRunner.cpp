@@ -5,6 +5,8 @@
 #include "settings/CWinApp.h"
 #include "app/EditDisplayFont.h"
 #include "engine/CExerciseDlg.h"
+#include "engine/COwnExercisesDlg.h"
+#include "engine/CWorksheetDlg.h"
 #include "feedback/CJokeRewardDlg.h"
 #include "feedback/CPictureRewardDlg.h"
 #include "feedback/CSoundDlg.h"
@@ -50,6 +52,8 @@ DialogRunner DialogRunner::Real(CWinApp& app, ParentFinder parent)
     runner.options = WithApp<COptionsSheet>(app, parent);
     runner.praiseList = WithApp<CPraiseListDlg>(app, parent);
     runner.sound = WithApp<CSoundDlg>(app, parent);
+    runner.ownExercises = WithApp<COwnExercisesDlg>(app, parent);
+    runner.worksheet = WithApp<CWorksheetDlg>(app, parent);
     runner.about = Plain<CAboutDlg>(parent);
     runner.contact = Plain<CContactDlg>(parent);
     runner.displayFont = [app = &app, parent](const DisplayStyleSection& style) {

@@ -21,6 +21,8 @@ struct DialogRunner {
     std::function<void()> contact;
     std::function<void()> sound;
     std::function<void(const DisplayStyleSection& style)> displayFont;
+    std::function<void()> ownExercises;
+    std::function<void()> worksheet;
 
     // The real dialogs for app, each placed over the window parent() names
     // when it opens.

@@ -27,6 +27,8 @@ struct OwnExerciseList {
 struct OwnTask {
     std::string task;
     std::string answer;
+
+    bool operator==(const OwnTask&) const = default;
 };
 
 // A line this long is cut here (at a character boundary); it never spills

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick openbox
   qt6-wayland weston libweston-10-dev dbus at-spi2-core
   desktop-file-utils appstream dpkg-dev file lintian mandoc man-db bsdextrautils locales
+  poppler-utils
 )
 
 missing=()

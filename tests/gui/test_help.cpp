@@ -74,6 +74,8 @@ void TestHelp::everyContextHasItsTopic_data()
     }
     QTest::newRow("Eigene Übungen erstellen") << 98359u << "eigene.html";
     QTest::newRow("Internet") << 98357u << "internet.html";
+    QTest::newRow("own list editor") << 98437u << "eigene-bearbeiten.html";
+    QTest::newRow("worksheet") << 98438u << "arbeitsblatt.html";
     QTest::newRow("other programs") << 98362u << "programme.html";
     QTest::newRow("praise editor") << 131174u << "lobe.html";
     QTest::newRow("reward page") << 131177u << "einstellungen.html";

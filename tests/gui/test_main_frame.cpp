@@ -187,7 +187,7 @@ void TestMainFrame::menuLayout_data()
                                 << QList<int> { 32802, 32803, 32804, 0, 32805, 0, 32806, 32807 };
     QTest::newRow("Eigene") << "Eigene" << QList<int> { 32811, 32812, 32813, 32814 };
     QTest::newRow("Optionen") << "Optionen"
-                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809 };
+                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809, 0, 32901, 32902 };
     QTest::newRow("Hilfe") << "&Hilfe"
                            << QList<int> { 57667, 0, 32819, 0, 32823, 0, 32826, 32821, 0, 57664 };
 }
@@ -266,6 +266,10 @@ void TestMainFrame::menuEntry_data()
     row(32860, "Sound", "Soundausgabe einschalten bzw. abschalten");
     row(32808, "Großer Zeichensatz", "");
     row(32809, "Kleiner Zeichensatz", "");
+    row(32901, "Eigene Übungen bearbeiten...",
+        "Schreibt und prüft die Aufgabenlisten des Menüs \"Eigene\".");
+    row(32902, "Arbeitsblatt drucken...",
+        "Druckt Aufgaben einer Übung mit Lösungsblatt oder speichert sie als PDF.");
     row(57667, "&Hilfethemen", "Listet die Hilfethemen auf.");
     row(32819, "Fragen und Probleme", "Kontaktadresse und Hotline");
     row(32823, "Eigene Übungen", "Informationen zu dem Menü \"Eigene\"");

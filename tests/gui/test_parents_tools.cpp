@@ -1,0 +1,297 @@
+// The parents' tools of the "Optionen" menu: the own-list editor and the
+// worksheet.
+#include "TestSupport.h"
+
+#include "engine/COwnExercisesDlg.h"
+#include "engine/CWorksheetDlg.h"
+#include "engine/Catalogue.h"
+#include "engine/OwnListModel.h"
+#include "engine/RandomSource.h"
+#include "engine/Worksheet.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray ReadBytes(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString Cell(const OwnListModel& model, int row, int column)
+{
+    return model.data(model.index(row, column), Qt::DisplayRole).toString();
+}
+
+// The text of each page of a PDF, through pdftotext.
+QStringList PdfPages(const QString& fileName)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), { fileName, QStringLiteral("-") });
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+} // namespace
+
+class TestParentsTools : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void editorShowsTheReadersPairsAndFlagsThem();
+    void editingUndoRedoAndSaveKeepTheFilesForm();
+    void rowsAreAddedMovedAndRemovedByKeyboard();
+    void closingWithChangesAsksFirst_data();
+    void closingWithChangesAsksFirst();
+    void generatedTasksReplaceTheListUndoably();
+    void controlsHaveAccessibleNames();
+
+    void worksheetOfTwentyAdditionsBelowTen();
+    void worksheetOfAnOwnList();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString oldCurrent_;
+    std::unique_ptr<TestApp> app_;
+};
+
+void TestParentsTools::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    oldCurrent_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    app_ = std::make_unique<TestApp>();
+    RandomSource::SetClock([] { return std::int64_t { 1234 }; });
+}
+
+void TestParentsTools::cleanup()
+{
+    RandomSource::SetClock(nullptr);
+    app_.reset();
+    QDir::setCurrent(oldCurrent_);
+    dir_.reset();
+}
+
+void TestParentsTools::editorShowsTheReadersPairsAndFlagsThem()
+{
+    // "4 · 3 =" lost its answer line, so the exercise window pairs the rest
+    // one line off.
+    WriteBytes("Pilo Eigene Eins.txt", "3 \xB7 3 =\r\n9\r\n4 \xB7 3 =\r\n5 \xB7 3 =\r\n15\r\n");
+    COwnExercisesDlg dialog(*app_);
+    const OwnListModel& model = *dialog.Model();
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(Cell(model, 1, OwnListModel::TaskColumn), QStringLiteral("4 · 3 ="));
+    QCOMPARE(Cell(model, 1, OwnListModel::AnswerColumn), QStringLiteral("5 · 3 ="));
+    QCOMPARE(Cell(model, 2, OwnListModel::TaskColumn), QStringLiteral("15"));
+    QCOMPARE(Cell(model, 0, OwnListModel::CheckColumn), QString());
+    QVERIFY(Cell(model, 1, OwnListModel::CheckColumn).contains(QStringLiteral("Ergebnis falsch")));
+    QVERIFY(Cell(model, 1, OwnListModel::CheckColumn).contains(QStringLiteral("nicht tippbar")));
+    QVERIFY(Cell(model, 2, OwnListModel::CheckColumn).contains(QStringLiteral("Antwort leer")));
+    QVERIFY(model.data(model.index(1, OwnListModel::AnswerColumn), Qt::ToolTipRole)
+                .toString()
+                .contains(QStringLiteral("12")));
+    QCOMPARE(model.FindingCount(), 3);
+    QVERIFY(dialog.FindingsLabel()->text().startsWith(QStringLiteral("3 Hinweise")));
+    QVERIFY(dialog.windowTitle() == QStringLiteral("Eigene Übungen bearbeiten"));
+}
+
+void TestParentsTools::editingUndoRedoAndSaveKeepTheFilesForm()
+{
+    WriteBytes("Pilo Eigene Zwei.txt", "Gr\xFC\xDF" "e\nja\n");
+    COwnExercisesDlg dialog(*app_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.OpenList(1));
+    QTableView* table = dialog.Table();
+    table->setFocus();
+    table->setCurrentIndex(dialog.Model()->index(0, OwnListModel::AnswerColumn));
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tschüß"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschüß"));
+    QVERIFY(dialog.Model()->IsModified());
+
+    QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("ja"));
+    QVERIFY(!dialog.Model()->IsModified());
+    QTest::keyClick(&dialog, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschüß"));
+
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ReadBytes("Pilo Eigene Zwei.txt"), QByteArray("Gr\xFC\xDF" "e\nTsch\xFC\xDF\n"));
+    QVERIFY(!dialog.Model()->IsModified());
+}
+
+void TestParentsTools::rowsAreAddedMovedAndRemovedByKeyboard()
+{
+    WriteBytes("Pilo Eigene Eins.txt", "a\r\n1\r\nb\r\n2\r\n");
+    COwnExercisesDlg dialog(*app_);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableView* table = dialog.Table();
+    table->setFocus();
+    table->setCurrentIndex(dialog.Model()->index(0, 0));
+    QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(dialog.Model()->Pairs().at(1).task, std::string("a"));
+    QTest::keyClick(table, Qt::Key_Insert);
+    QCOMPARE(dialog.Model()->rowCount(), 3);
+    QCOMPARE(dialog.Model()->Pairs().at(2).task, std::string());
+    QCOMPARE(table->currentIndex().row(), 2);
+    table->selectRow(0);
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(dialog.Model()->rowCount(), 2);
+    QCOMPARE(dialog.Model()->Pairs().at(0).task, std::string("a"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(dialog.Model()->Pairs().at(0).task, std::string("a"));
+    QCOMPARE(dialog.Model()->Pairs().at(1).task, std::string("b"));
+    QVERIFY(!dialog.Model()->IsModified());
+}
+
+void TestParentsTools::closingWithChangesAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("Abbrechen stays open") << int(QMessageBox::Cancel) << false << QByteArray("a\nb\n");
+    QTest::newRow("Verwerfen closes, file unchanged")
+        << int(QMessageBox::Discard) << true << QByteArray("a\nb\n");
+    QTest::newRow("Speichern saves and closes")
+        << int(QMessageBox::Save) << true << QByteArray("a\nb\n\n\n");
+}
+
+void TestParentsTools::closingWithChangesAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, file);
+    WriteBytes("Pilo Eigene Eins.txt", "a\nb\n");
+    COwnExercisesDlg dialog(*app_);
+    QStringList asked;
+    dialog.SetSaveQuestion([&](const QString& name) {
+        asked.append(name);
+        return QMessageBox::StandardButton(answer);
+    });
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.OnNewRow();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(asked, QStringList { QStringLiteral("Eigene 1") });
+    QCOMPARE(dialog.isVisible(), !closed);
+    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"), file);
+}
+
+void TestParentsTools::generatedTasksReplaceTheListUndoably()
+{
+    COwnExercisesDlg dialog(*app_);
+    QCOMPARE(dialog.Model()->rowCount(), 0);
+    dialog.SetTaskMaker([] { return std::vector<OwnTask> { { "2 · 5 =", "10" }, { "3 · 5 =", "15" } }; });
+    dialog.OnGenerate();
+    QCOMPARE(dialog.Model()->rowCount(), 2);
+    dialog.Model()->UndoStack()->undo();
+    QCOMPARE(dialog.Model()->rowCount(), 0);
+    dialog.Model()->UndoStack()->redo();
+    QCOMPARE(dialog.Model()->Pairs().at(1).answer, std::string("15"));
+    QVERIFY(dialog.OnSave());
+    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"), QByteArray("2 \xC2\xB7 5 =\r\n10\r\n3 \xC2\xB7 5 =\r\n15\r\n"));
+    dialog.SetTaskMaker([] { return std::nullopt; });
+    dialog.OnGenerate();
+    QCOMPARE(dialog.Model()->rowCount(), 2);
+    QVERIFY(!dialog.Model()->IsModified());
+}
+
+void TestParentsTools::controlsHaveAccessibleNames()
+{
+    COwnExercisesDlg editor(*app_);
+    QCOMPARE(editor.ListChoice()->accessibleName(), QStringLiteral("Liste"));
+    QCOMPARE(editor.ListChoice()->count(), 4);
+    QVERIFY(!editor.Table()->accessibleName().isEmpty());
+    CWorksheetDlg worksheet(*app_);
+    QCOMPARE(worksheet.windowTitle(), QStringLiteral("Arbeitsblatt drucken"));
+    QCOMPARE(worksheet.CountBox()->value(), 20);
+    QCOMPARE(worksheet.KindBox()->count(), int(ExerciseKinds().size()));
+    for (QWidget* field : { static_cast<QWidget*>(worksheet.KindBox()), static_cast<QWidget*>(worksheet.CountBox()),
+             static_cast<QWidget*>(worksheet.LimitBox()) })
+        QVERIFY(!field->accessibleName().isEmpty());
+}
+
+void TestParentsTools::worksheetOfTwentyAdditionsBelowTen()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils, see tools/setup.sh) is not installed");
+    const Worksheet sheet = Worksheet::ForKind(*FindExerciseKind(32772), 20, 0);
+    QCOMPARE(int(sheet.tasks.size()), 20);
+    const QString pdf = dir_->filePath(QStringLiteral("blatt.pdf"));
+    QVERIFY(sheet.SavePdf(pdf));
+    const QStringList pages = PdfPages(pdf);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages[0].contains(QStringLiteral("Plus – Aufgaben kleiner 10")));
+    QVERIFY(pages[0].contains(QStringLiteral("Name:")) && pages[0].contains(QStringLiteral("Datum:")));
+
+    static const QRegularExpression task(QStringLiteral("(\\d+) \\+ (\\d+) =( *\\d+)?"));
+    QStringList asked;
+    for (const auto& m : task.globalMatch(pages[0])) {
+        QVERIFY2(m.captured(3).isEmpty(), "the task page shows no answer");
+        QVERIFY(m.captured(1).toInt() + m.captured(2).toInt() < 10);
+        asked.append(m.captured(1) + "+" + m.captured(2));
+    }
+    QCOMPARE(asked.size(), 20);
+
+    QVERIFY(pages[1].contains(QStringLiteral("Lösungen")));
+    QStringList answered;
+    for (const auto& m : task.globalMatch(pages[1])) {
+        QVERIFY2(!m.captured(3).isEmpty(), "the key shows every answer");
+        QCOMPARE(m.captured(3).trimmed().toInt(), m.captured(1).toInt() + m.captured(2).toInt());
+        answered.append(m.captured(1) + "+" + m.captured(2));
+    }
+    asked.sort();
+    answered.sort();
+    QCOMPARE(answered, asked);
+}
+
+void TestParentsTools::worksheetOfAnOwnList()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils, see tools/setup.sh) is not installed");
+    WriteBytes("Pilo Eigene Drei.txt", "Hauptstadt von Frankreich?\nParis\n");
+    CWorksheetDlg dialog(*app_);
+    const QString pdf = dir_->filePath(QStringLiteral("eigene.pdf"));
+    dialog.SetFileChooser([&] { return pdf; });
+    dialog.KindBox()->setCurrentIndex(dialog.KindBox()->findText(QStringLiteral("Eigene 3")));
+    dialog.CountBox()->setValue(3);
+    QVERIFY(dialog.OnSavePdf());
+    const QStringList pages = PdfPages(pdf);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0].count(QStringLiteral("Hauptstadt von Frankreich?")), 3);
+    QVERIFY(!pages[0].contains(QStringLiteral("Paris")));
+    QCOMPARE(pages[1].count(QStringLiteral("Hauptstadt von Frankreich? Paris")), 3);
+}
+
+QTEST_MAIN(TestParentsTools)
+#include "test_parents_tools.moc"
