@@ -67,8 +67,7 @@ CGenerateTasksDlg::CGenerateTasksDlg(CWinApp& app, QWidget* parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CGenerateTasksDlg::OnOK);
     connect(buttons, &QDialogButtonBox::rejected, this, &CGenerateTasksDlg::reject);
-    auto showHelp
-        = [this] { app_.WinHelp(65536 + Command::EditOwnLists, CWinApp::HELP_CONTEXT); };
+    auto showHelp = [this] { app_.WinHelp(65536 + Command::EditOwnLists, CWinApp::HELP_CONTEXT); };
     connect(help, &QPushButton::clicked, this, showHelp);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
     for (QRadioButton* choice : { tablesChoice_, kindChoice_, rangesChoice_ })
@@ -100,8 +99,8 @@ QWidget* CGenerateTasksDlg::createKindPart()
     kindBox_->setAccessibleName(QStringLiteral("Übung"));
     for (const ExerciseKind& kind : ExerciseKinds())
         if (kind.operation != Operation::OwnFile)
-            kindBox_->addItem(FromView(MenuTitle(kind.menu)) + " – " + FromView(kind.menuText),
-                kind.id);
+            kindBox_->addItem(
+                FromView(MenuTitle(kind.menu)) + " – " + FromView(kind.menuText), kind.id);
     limit_ = NumberBox(part, QStringLiteral("Grenze"), 2, 9999, 20);
     form->addRow(QStringLiteral("Ü&bung:"), kindBox_);
     form->addRow(QStringLiteral("&Grenze (bei „?“):"), limit_);

@@ -38,8 +38,8 @@ QString FormatText(const OwnListFormat& format, bool exists)
     if (!exists)
         return QStringLiteral("neue Datei");
     const QString encoding = format.encoding == OwnListEncoding::Windows1252 ? "Windows-1252"
-        : format.encoding == OwnListEncoding::Utf8WithBom                  ? "UTF-8 mit BOM"
-                                                                           : "UTF-8";
+        : format.encoding == OwnListEncoding::Utf8WithBom                    ? "UTF-8 mit BOM"
+                                                                             : "UTF-8";
     return encoding
         + (format.lineEnd == OwnListLineEnd::CrLf ? QStringLiteral(", Windows-Zeilenenden")
                                                   : QStringLiteral(", Linux-Zeilenenden"));
@@ -166,8 +166,14 @@ void COwnExercisesDlg::createShortcuts()
         connect(shortcut, &QShortcut::activated, this, slot);
     };
     add(QKeySequence::Undo, [this] { model_->UndoStack()->undo(); });
-    add(QKeySequence::Redo, [this] { model_->UndoStack()->redo(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { model_->UndoStack()->redo(); });
+    // Ctrl+Y as on Windows besides the desktop's own Redo keys, on one
+    // shortcut: two shortcuts with one key would block each other.
+    auto* redo = new QShortcut(this);
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setKeys(redoKeys);
+    connect(redo, &QShortcut::activated, model_->UndoStack(), &QUndoStack::redo);
     add(QKeySequence::Save, [this] { OnSave(); });
     add(QKeySequence::HelpContents, [this] { OnHelp(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { OnMoveRow(-1); });
@@ -222,8 +228,8 @@ bool COwnExercisesDlg::OpenList(int list)
     document_ = std::move(document);
     exists_ = exists;
     model_->Reset(document_.pairs, document_.format.encoding);
-    fileLabel_->setText(QStringLiteral("%1 (%2)").arg(QString::fromStdString(fileName),
-        FormatText(document_.format, exists_)));
+    fileLabel_->setText(QStringLiteral("%1 (%2)").arg(
+        QString::fromStdString(fileName), FormatText(document_.format, exists_)));
     if (model_->rowCount() > 0)
         table_->setCurrentIndex(model_->index(0, OwnListModel::TaskColumn));
     UpdateFindings();
@@ -318,9 +324,9 @@ void COwnExercisesDlg::UpdateFindings()
 {
     const int count = model_->FindingCount();
     QString text = count == 0 ? QStringLiteral("Keine Hinweise.")
-        : count == 1          ? QStringLiteral("1 Hinweis: Zeigen Sie auf die markierte Zeile.")
-                              : QStringLiteral("%1 Hinweise: Zeigen Sie auf die markierten Zeilen.")
-                           .arg(count);
+        : count == 1
+        ? QStringLiteral("1 Hinweis: Zeigen Sie auf die markierte Zeile.")
+        : QStringLiteral("%1 Hinweise: Zeigen Sie auf die markierten Zeilen.").arg(count);
     if (!document_.unpairedLine.empty() && !model_->IsModified())
         text += QStringLiteral(" Die letzte Zeile der Datei, „%1“, hat keine Antwortzeile; Pilo "
                                "lässt sie weg, und Speichern entfernt sie.")

@@ -149,7 +149,8 @@ OwnListFormat DetectOwnListFormat(std::string_view bytes)
     }
     const std::size_t lf = bytes.find('\n');
     if (lf != std::string_view::npos) {
-        format.lineEnd = lf > 0 && bytes[lf - 1] == '\r' ? OwnListLineEnd::CrLf : OwnListLineEnd::Lf;
+        format.lineEnd
+            = lf > 0 && bytes[lf - 1] == '\r' ? OwnListLineEnd::CrLf : OwnListLineEnd::Lf;
         format.finalLineEnd = bytes.back() == '\n';
     }
     return format;
@@ -188,8 +189,8 @@ std::size_t EncodedLength(std::string_view utf8, OwnListEncoding encoding)
     return ToCp1252(utf8, bytes) ? bytes.size() : utf8.size();
 }
 
-bool LoadOwnListFile(const std::filesystem::path& path, OwnListDocument& document, bool& exists,
-    std::string& error)
+bool LoadOwnListFile(
+    const std::filesystem::path& path, OwnListDocument& document, bool& exists, std::string& error)
 {
     document = {};
     std::error_code ec;

@@ -51,8 +51,8 @@ std::size_t EncodedLength(std::string_view utf8, OwnListEncoding encoding);
 
 // A missing file opens as an empty, new list (exists false). False with a
 // reason for a file that is there but cannot be read.
-bool LoadOwnListFile(const std::filesystem::path& path, OwnListDocument& document, bool& exists,
-    std::string& error);
+bool LoadOwnListFile(
+    const std::filesystem::path& path, OwnListDocument& document, bool& exists, std::string& error);
 
 // Writes a new file beside the old one and renames it into place, so the old
 // file stays whole when anything fails; keeps the old file's permissions.

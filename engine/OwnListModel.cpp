@@ -71,7 +71,8 @@ void OwnListModel::Push(const QString& text, std::function<void()> redo, std::fu
 void OwnListModel::InsertPair(int row, const OwnTask& pair)
 {
     row = std::clamp(row, 0, rowCount());
-    Push(QStringLiteral("Neue Zeile"), [this, row, pair] { Insert(row, { pair }); },
+    Push(
+        QStringLiteral("Neue Zeile"), [this, row, pair] { Insert(row, { pair }); },
         [this, row] { Remove(row, 1); });
 }
 
@@ -80,7 +81,8 @@ void OwnListModel::RemovePairs(int row, int count)
     if (row < 0 || count < 1 || row + count > rowCount())
         return;
     const std::vector<OwnTask> removed(pairs_.begin() + row, pairs_.begin() + row + count);
-    Push(QStringLiteral("Zeile löschen"), [this, row, count] { Remove(row, count); },
+    Push(
+        QStringLiteral("Zeile löschen"), [this, row, count] { Remove(row, count); },
         [this, row, removed] { Insert(row, removed); });
 }
 
@@ -88,14 +90,16 @@ void OwnListModel::MovePair(int from, int to)
 {
     if (from < 0 || to < 0 || from >= rowCount() || to >= rowCount() || from == to)
         return;
-    Push(QStringLiteral("Zeile verschieben"), [this, from, to] { Move(from, to); },
+    Push(
+        QStringLiteral("Zeile verschieben"), [this, from, to] { Move(from, to); },
         [this, from, to] { Move(to, from); });
 }
 
 void OwnListModel::ReplaceAll(std::vector<OwnTask> pairs)
 {
     const std::vector<OwnTask> before = pairs_;
-    Push(QStringLiteral("Aufgaben erzeugen"), [this, pairs] { Replace(pairs); },
+    Push(
+        QStringLiteral("Aufgaben erzeugen"), [this, pairs] { Replace(pairs); },
         [this, before] { Replace(before); });
 }
 
@@ -110,7 +114,8 @@ bool OwnListModel::setData(const QModelIndex& index, const QVariant& value, int 
     const std::string before = column == TaskColumn ? pair.task : pair.answer;
     if (after == before)
         return false;
-    Push(column == TaskColumn ? QStringLiteral("Aufgabe ändern") : QStringLiteral("Antwort ändern"),
+    Push(
+        column == TaskColumn ? QStringLiteral("Aufgabe ändern") : QStringLiteral("Antwort ändern"),
         [this, row, column, after] { SetText(row, column, after); },
         [this, row, column, before] { SetText(row, column, before); });
     return true;

