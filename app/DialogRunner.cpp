@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CContactDlg.h"
+#include "app/Commands.h"
 #include "settings/CWinApp.h"
 #include "app/EditDisplayFont.h"
 #include "engine/CExerciseDlg.h"
@@ -12,6 +13,10 @@
 #include "feedback/CSoundDlg.h"
 #include "settings/COptionsSheet.h"
 #include "settings/CPraiseListDlg.h"
+
+// The dialogs name their menu entries' topics themselves.
+static_assert(COwnExercisesDlg::kHelpContext == 65536 + Command::EditOwnLists);
+static_assert(CWorksheetDlg::kHelpContext == 65536 + Command::PrintWorksheet);
 
 namespace {
 

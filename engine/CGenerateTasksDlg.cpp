@@ -1,9 +1,9 @@
 #include "engine/CGenerateTasksDlg.h"
 
-#include "app/CWinApp.h"
-#include "app/Commands.h"
+#include "engine/COwnExercisesDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/TaskSets.h"
+#include "settings/CWinApp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,7 +67,7 @@ CGenerateTasksDlg::CGenerateTasksDlg(CWinApp& app, QWidget* parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CGenerateTasksDlg::OnOK);
     connect(buttons, &QDialogButtonBox::rejected, this, &CGenerateTasksDlg::reject);
-    auto showHelp = [this] { app_.WinHelp(65536 + Command::EditOwnLists, CWinApp::HELP_CONTEXT); };
+    auto showHelp = [this] { app_.WinHelp(COwnExercisesDlg::kHelpContext, CWinApp::HELP_CONTEXT); };
     connect(help, &QPushButton::clicked, this, showHelp);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, showHelp);
     for (QRadioButton* choice : { tablesChoice_, kindChoice_, rangesChoice_ })

@@ -1,7 +1,6 @@
 #include "engine/COwnExercisesDlg.h"
 
-#include "app/CWinApp.h"
-#include "app/Commands.h"
+#include "settings/CWinApp.h"
 #include "engine/CGenerateTasksDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/OwnListModel.h"
@@ -317,7 +316,7 @@ void COwnExercisesDlg::OnGenerate()
 
 void COwnExercisesDlg::OnHelp()
 {
-    app_.WinHelp(65536 + Command::EditOwnLists, CWinApp::HELP_CONTEXT);
+    app_.WinHelp(COwnExercisesDlg::kHelpContext, CWinApp::HELP_CONTEXT);
 }
 
 void COwnExercisesDlg::UpdateFindings()

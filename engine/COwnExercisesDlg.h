@@ -28,6 +28,9 @@ public:
     // The tasks "Aufgaben erzeugen..." made; nothing when the parent cancelled.
     using TaskMaker = std::function<std::optional<std::vector<OwnTask>>()>;
 
+    // The help topic of its menu entry, "Eigene Übungen bearbeiten...".
+    static constexpr int kHelpContext = 98437;
+
     explicit COwnExercisesDlg(CWinApp& app, QWidget* parent = nullptr);
     ~COwnExercisesDlg() override;
 

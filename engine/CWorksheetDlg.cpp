@@ -1,7 +1,6 @@
 #include "engine/CWorksheetDlg.h"
 
-#include "app/CWinApp.h"
-#include "app/Commands.h"
+#include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 
 #include <QComboBox>
@@ -135,5 +134,5 @@ bool CWorksheetDlg::OnSavePdf()
 
 void CWorksheetDlg::OnHelp()
 {
-    app_.WinHelp(65536 + Command::PrintWorksheet, CWinApp::HELP_CONTEXT);
+    app_.WinHelp(kHelpContext, CWinApp::HELP_CONTEXT);
 }

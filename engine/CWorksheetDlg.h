@@ -20,6 +20,9 @@ public:
     // Asks for the PDF file's name; empty when the parent cancelled.
     using FileChooser = std::function<QString()>;
 
+    // The help topic of its menu entry, "Arbeitsblatt drucken...".
+    static constexpr int kHelpContext = 98438;
+
     explicit CWorksheetDlg(CWinApp& app, QWidget* parent = nullptr);
 
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
