@@ -79,6 +79,7 @@ CFontChooserDlg::CFontChooserDlg(
 {
     preset_.faceName = FitFaceName(preset.faceName);
     setWindowTitle(QStringLiteral("Schriftart"));
+    setWindowModality(Qt::WindowModal);
 
     // Created in the order Tab visits them: face, style, size, the buttons,
     // then the effects, so the face list has the focus when the dialog opens.
@@ -262,7 +263,11 @@ void CFontChooserDlg::chooseColor()
         SetColor(colorPicker_(this, color_));
         return;
     }
-    SetColor(QColorDialog::getColor(color_, this, QStringLiteral("Farbe")));
+    QColorDialog dialog(color_, this);
+    dialog.setWindowTitle(QStringLiteral("Farbe"));
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() == QDialog::Accepted)
+        SetColor(dialog.selectedColor());
 }
 
 // The selected face, not merely the current row: a list that gets the focus

@@ -7,6 +7,8 @@
 #include "engine/Catalogue.h"
 #include "settings/DisplayStyle.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -99,15 +101,19 @@ CMainFrame::CMainFrame(CWinApp& app, QWidget* parent)
     connect(menuKey, &QShortcut::activated, this, &CMainFrame::OnMenuKey);
 }
 
-// F10 opens the first menu with its first entry highlighted, as Alt and then
-// Down do; Alt and the titles' mnemonics are Qt's own.
+// F10 does what Alt does: it highlights the first menu title without opening
+// it; Down or Enter then opens the menu, Escape or F10 again leaves the bar.
+// The menu bar enters that state when it sees Alt pressed and released, so
+// F10 hands it exactly the events of that key; Alt and the mnemonics stay
+// Qt's own.
 void CMainFrame::OnMenuKey()
 {
-    QAction* first = menuBar()->actions().value(0);
-    if (!first || !first->menu())
-        return;
-    menuBar()->setActiveAction(first);
-    first->menu()->setActiveAction(first->menu()->actions().value(0));
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &override);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &release);
 }
 
 CMainFrame::~CMainFrame() = default;

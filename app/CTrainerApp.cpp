@@ -8,7 +8,6 @@
 
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QWindow>
 
 namespace {
 
@@ -69,12 +68,8 @@ void CTrainerApp::ShowHelp(quint32 data, quint32 command)
         help_->setAttribute(Qt::WA_QuitOnClose, false);
     }
     help_->OpenTopic(data, command);
-    // A modal dialog asking for help would block the viewer's input unless
-    // the viewer belongs to it for the time being.
-    QWidget* owner = activeModalWidget();
-    help_->winId();
-    if (QWindow* window = help_->windowHandle())
-        window->setTransientParent(owner ? owner->windowHandle() : nullptr);
+    // The viewer belongs to no window: every dialog is modal only to the
+    // window that opened it, so none of them blocks the viewer.
     help_->show();
     help_->raise();
     help_->activateWindow();

@@ -69,25 +69,29 @@ CExerciseDlg::~CExerciseDlg() = default;
 
 void CExerciseDlg::SetDefaultSeams()
 {
+    // Asked before this window shows, the questions belong to the window
+    // that opened it.
     seams_.askLimit = [this](QString& value) {
-        CLimitDlg dialog(value);
-        // Asked before this window shows: over the window that opened it.
-        QWidget* over = isVisible() ? this
-            : parentWidget()        ? parentWidget()
-                                    : QApplication::activeWindow();
-        if (over)
-            dialog.CenterOver(over);
+        CLimitDlg dialog(value, Owner());
+        if (!dialog.parentWidget() && QApplication::activeWindow())
+            dialog.CenterOver(QApplication::activeWindow());
         return dialog.exec();
     };
     seams_.askWrongAnswer = [this] {
-        CWrongAnswerDlg dialog;
-        dialog.CenterOver(this);
+        CWrongAnswerDlg dialog(this);
         return dialog.exec();
     };
     seams_.showMessage = [this](const QString& text) {
-        QMessageBox::warning(
-            isVisible() ? this : parentWidget(), QStringLiteral("Pilo"), text, QMessageBox::Ok);
+        QMessageBox box(
+            QMessageBox::Warning, QStringLiteral("Pilo"), text, QMessageBox::Ok, Owner());
+        box.setWindowModality(Qt::WindowModal);
+        box.exec();
     };
+}
+
+QWidget* CExerciseDlg::Owner()
+{
+    return isVisible() ? this : parentWidget();
 }
 
 // Resource order, which is also the tab order: prompt, task, OK, answer,

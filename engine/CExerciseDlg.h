@@ -84,6 +84,8 @@ private:
         int dluH, const QString& caption);
     void AttachFilter();
     void SetDefaultSeams();
+    // The window the run's questions are modal to.
+    QWidget* Owner();
 
     void NextTask();
     bool NextGeneratedTask();

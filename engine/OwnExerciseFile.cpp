@@ -1,6 +1,7 @@
 #include "engine/OwnExerciseFile.h"
 
 #include "engine/FileBytes.h"
+#include "engine/WindowsFileName.h"
 #include "settings/TextCodec.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ bool ReadOwnExerciseFile(const std::filesystem::path& path, OwnExerciseList& lis
 {
     list = {};
     std::string bytes;
-    if (!ReadRegularFile(path, kOwnFileMaxBytes, bytes))
+    if (!ReadRegularFile(FindFileAnyCase(path.string()), kOwnFileMaxBytes, bytes))
         return false;
     list = ParseOwnExercises(bytes);
     return true;

@@ -11,6 +11,9 @@ CDialog::CDialog(QWidget* parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Modal to the window that opens it, not to the whole program: the help
+    // viewer, a window of its own, stays usable beside every dialog.
+    setWindowModality(Qt::WindowModal);
 }
 
 int CDialog::DluX(int x)
@@ -31,6 +34,17 @@ QRect CDialog::DluRect(int x, int y, int w, int h)
 QSize CDialog::DluSize(int w, int h)
 {
     return QSize(DluX(w), DluY(h));
+}
+
+void CDialog::done(int r)
+{
+    const bool active = isActiveWindow();
+    QDialog::done(r);
+    // A window manager gives the keyboard back to the window a dialog was
+    // modal to; without one (a kiosk session, a bare X server) the keyboard
+    // would fall to the desktop and the child could not type on.
+    if (active && parentWidget())
+        parentWidget()->window()->activateWindow();
 }
 
 void CDialog::keyPressEvent(QKeyEvent* e)

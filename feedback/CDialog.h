@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QRect>
 
-// A modal dialog with the results and the accept/cancel paths the windows
+// A dialog modal to its parent window, with the results and the accept/cancel paths the windows
 // expect: exec() returns IDOK (1) or IDCANCEL (2), never QDialog's 0.
 // Escape and the close box go through OnCancel(); Enter with no focused
 // button that takes it goes through OnOK(), as a dialog manager does.
@@ -27,6 +27,8 @@ public:
 
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
+    // Ends the dialog and hands the keyboard back to the window below it.
+    void done(int r) override;
 
     // Dialog units of an 8-point dialog font at 96 dpi, in pixels.
     static int DluX(int x);

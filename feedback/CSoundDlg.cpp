@@ -42,6 +42,8 @@ bool CSoundDlg::OnInitDialog()
 
 void CSoundDlg::OnOK()
 {
-    app_.Write(Setting::Sound.key, soundBox_->isChecked() ? 1 : 0);
+    ProfileWriter writer(app_);
+    writer.WriteInt(Setting::Sound.key, soundBox_->isChecked() ? 1 : 0);
+    writer.ReportFailure(this, failureNotice_);
     CDialog::OnOK();
 }

@@ -1,5 +1,7 @@
 #include "feedback/Dib.h"
 
+#include "feedback/DataFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -10,9 +12,12 @@ namespace {
 // Only regular files: a FIFO or device would block or never end.
 bool OpenPicture(const QString& name, QFile& file)
 {
-    if (name.isEmpty() || !QFileInfo(name).isFile())
+    if (name.isEmpty())
         return false;
-    file.setFileName(name);
+    const QString found = FindDataFile(name);
+    if (!QFileInfo(found).isFile())
+        return false;
+    file.setFileName(found);
     return file.open(QIODevice::ReadOnly);
 }
 
@@ -140,7 +145,7 @@ QPoint CentredOrigin(QSize client, QSize picture)
 
 PictureStamp StampOf(const QString& name)
 {
-    const QFileInfo info(name);
+    const QFileInfo info(FindDataFile(name));
     if (!info.exists())
         return { info.absoluteFilePath(), {}, {}, -1 };
     return { info.absoluteFilePath(), info.lastModified(), info.metadataChangeTime(), info.size() };

@@ -1,6 +1,7 @@
 #include "feedback/JokeFile.h"
 
 #include "engine/FileBytes.h"
+#include "engine/WindowsFileName.h"
 #include "settings/TextCodec.h"
 
 namespace {
@@ -63,7 +64,7 @@ bool ReadJokeFile(const std::filesystem::path& path, std::vector<std::string>& l
 {
     lines.clear();
     std::string bytes;
-    if (!ReadRegularFile(path, kJokeFileMaxBytes, bytes))
+    if (!ReadRegularFile(FindFileAnyCase(path.string()), kJokeFileMaxBytes, bytes))
         return false;
     lines = ParseJokeLines(bytes);
     return true;

@@ -1,5 +1,7 @@
 #include "feedback/QtSoundPlayer.h"
 
+#include "feedback/DataFile.h"
+
 #include <QAudioDevice>
 #include <QDir>
 #include <QFile>
@@ -80,7 +82,7 @@ void QtSoundPlayer::Play(const QString& fileName)
     Stop();
     if (fileName.isEmpty())
         return;
-    const QFileInfo info(QDir::current(), fileName);
+    const QFileInfo info(QDir::current(), FindDataFile(fileName));
     if (!info.isFile() || info.size() > kMaxBytes || !IsPlayableWave(info.absoluteFilePath()))
         return;
     current_ = fileName;

@@ -26,6 +26,7 @@ COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
     , pages_ { rewardPage_, countsPage_, backgroundPage_ }
 {
     setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowModality(Qt::WindowModal);
     for (CPropertyPage* page : pages_)
         tabs_->addTab(page, page->Title());
     tabs_->setCurrentIndex(0);
@@ -66,7 +67,7 @@ void COptionsSheet::OnOK()
             stored = page->OnOK() && stored;
     }
     if (!stored)
-        ProfileWriter::Notify(this, failureNotice_, app_.FileName());
+        ProfileWriter::Notify(this, failureNotice_, app_);
     accept();
 }
 

@@ -29,6 +29,7 @@ CPraiseListDlg::CPraiseListDlg(CWinApp& app, QWidget* parent)
     , helpButton_(new QPushButton(QStringLiteral("Hilfe"), this))
 {
     setWindowTitle(QStringLiteral("Eigene Lobe eingeben"));
+    setWindowModality(Qt::WindowModal);
     list_->setAccessibleName(QStringLiteral("Lobe"));
     field_->setAccessibleName(QStringLiteral("Neues Lob"));
     okButton_->setDefault(true);

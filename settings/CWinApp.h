@@ -46,6 +46,7 @@ public:
     }
 
     std::string FileName() const override { return store_.FileName(); }
+    int LastWriteErrno() const override { return store_.LastWriteErrno(); }
 
     // Opens the help viewer at a topic (HELP_CONTEXT) or at the contents
     // (HELP_FINDER).

@@ -78,9 +78,11 @@ private:
     int m_fd;
 };
 
-std::string ErrnoText(const char* what, const std::filesystem::path& path)
+// The text of a failed call, and in code its errno.
+std::string ErrnoText(const char* what, const std::filesystem::path& path, int& code)
 {
-    return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+    code = errno;
+    return std::string(what) + " " + path.string() + ": " + std::strerror(code);
 }
 
 bool WriteAll(int fd, std::string_view bytes)
@@ -145,6 +147,13 @@ bool IsNonFile(const std::filesystem::path& path)
     return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
 }
 
+// The errno that tells a parent what stands where a file should be.
+int NonFileCode(const std::filesystem::path& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+}
+
 } // namespace
 
 IniProfile::IniProfile(std::filesystem::path file, bool createFolder)
@@ -193,7 +202,8 @@ void IniProfile::Refresh()
     std::string bytes;
     Stamp stamp = current;
     const std::int64_t start = NowNs();
-    if (!current.present || !ReadFile(bytes, stamp).empty()) {
+    int code = 0;
+    if (!current.present || !ReadFile(bytes, stamp, code).empty()) {
         // Missing, unreadable or no file at all: an empty profile until the stamp changes.
         bytes.clear();
         stamp = current;
@@ -202,22 +212,22 @@ void IniProfile::Refresh()
 }
 
 // Returns an error text, empty on success; a missing file reads as empty.
-std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp)
+std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp, int& code)
 {
     bytes.clear();
     stamp = {};
     // O_NONBLOCK: a FIFO put in the profile's place must not hang a read.
     const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return errno == ENOENT ? std::string() : ErrnoText("cannot open", m_path);
+        return errno == ENOENT ? std::string() : ErrnoText("cannot open", m_path, code);
     FileDescriptor file(fd);
     struct stat st;
     if (::fstat(fd, &st) != 0)
-        return ErrnoText("cannot examine", m_path);
+        return ErrnoText("cannot examine", m_path, code);
     if (!S_ISREG(st.st_mode))
-        return m_path.string() + " is not a file";
+        return code = S_ISDIR(st.st_mode) ? EISDIR : EINVAL, m_path.string() + " is not a file";
     if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize)
-        return m_path.string() + " is too large for a profile";
+        return code = EFBIG, m_path.string() + " is too large for a profile";
     // Stamped before reading: a change during the read shows at the next stat.
     stamp = StampOf(st);
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -227,12 +237,12 @@ std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return ErrnoText("cannot read", m_path);
+            return ErrnoText("cannot read", m_path, code);
         if (n == 0)
             return {};
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > kMaxFileSize)
-            return m_path.string() + " is too large for a profile";
+            return code = EFBIG, m_path.string() + " is too large for a profile";
     }
 }
 
@@ -248,17 +258,18 @@ void IniProfile::Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t 
 bool IniProfile::Store(std::string_view section, std::string_view key, std::string_view value)
 {
     m_lastError.clear();
+    m_lastErrno = 0;
     if (IsNonFile(m_path))
-        return Fail(m_path.string() + " is not a file");
+        return Fail(m_path.string() + " is not a file", NonFileCode(m_path));
     if (m_createFolder && !MakeFolders(m_path.parent_path()))
-        return Fail(ErrnoText("cannot create folder", m_path.parent_path()));
+        return FailErrno("cannot create folder", m_path.parent_path());
     // A symbolic link stays a link: the file it points to is replaced.
     std::filesystem::path target = m_path;
     std::error_code ec;
     if (std::filesystem::is_symlink(m_path, ec)) {
         target = std::filesystem::weakly_canonical(m_path, ec);
         if (ec)
-            return Fail("cannot resolve " + m_path.string() + ": " + ec.message());
+            return Fail("cannot resolve " + m_path.string() + ": " + ec.message(), ec.value());
     }
     FileDescriptor lock(Lock(target));
     if (lock.get() < 0)
@@ -280,13 +291,13 @@ int IniProfile::Lock(const std::filesystem::path& target)
         if (missing)
             fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) {
-            Fail(ErrnoText("cannot open", missing ? folder : target));
+            FailErrno("cannot open", missing ? folder : target);
             return -1;
         }
         FileDescriptor held(fd);
         while (::flock(fd, LOCK_EX) != 0) {
             if (errno != EINTR) {
-                Fail(ErrnoText("cannot lock", target));
+                FailErrno("cannot lock", target);
                 return -1;
             }
         }
@@ -301,18 +312,19 @@ bool IniProfile::StoreLocked(const std::filesystem::path& target, std::string_vi
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT)
-        return Fail(ErrnoText("cannot examine", target));
+        return FailErrno("cannot examine", target);
     if (exists && !S_ISREG(st.st_mode))
-        return Fail(target.string() + " is not a file");
+        return Fail(target.string() + " is not a file", S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        return Fail(ErrnoText("cannot write", target));
+        return FailErrno("cannot write", target);
 
     // Another process may have written since our last read; its values must survive.
     std::string bytes;
     Stamp stamp;
     std::int64_t start = NowNs();
-    if (std::string error = ReadFile(bytes, stamp); !error.empty())
-        return Fail(error);
+    int code = 0;
+    if (std::string error = ReadFile(bytes, stamp, code); !error.empty())
+        return Fail(error, code);
     Adopt(bytes, stamp, start);
 
     const std::string updated = stamp.present ? m_document.WithValue(bytes, section, key, value)
@@ -337,32 +349,41 @@ bool IniProfile::Replace(
     FileDescriptor file(
         ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
     if (file.get() < 0)
-        return Fail(ErrnoText("cannot create", temp));
+        return FailErrno("cannot create", temp);
     struct stat st;
     bool ok = (mode < 0 || ::fchmod(file.get(), static_cast<mode_t>(mode)) == 0)
         && WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0 && ::fstat(file.get(), &st) == 0;
-    std::string error = ok ? std::string() : ErrnoText("cannot write", temp);
+    int code = 0;
+    std::string error = ok ? std::string() : ErrnoText("cannot write", temp, code);
     if (ok && file.Close() != 0) {
         ok = false;
-        error = ErrnoText("cannot write", temp);
+        error = ErrnoText("cannot write", temp, code);
     }
     if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
         ok = false;
-        error = ErrnoText("cannot replace", target);
+        error = ErrnoText("cannot replace", target, code);
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        return Fail(error);
+        return Fail(error, code);
     }
     stamp = StampOf(st);
     SyncFolder(target.parent_path());
     return true;
 }
 
-bool IniProfile::Fail(std::string text)
+bool IniProfile::Fail(std::string text, int code)
 {
     m_lastError = std::move(text);
+    m_lastErrno = code;
     return false;
+}
+
+bool IniProfile::FailErrno(const char* what, const std::filesystem::path& path)
+{
+    int code = 0;
+    std::string text = ErrnoText(what, path, code);
+    return Fail(std::move(text), code);
 }
 
 std::filesystem::path DefaultProfilePath(

@@ -34,6 +34,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     // Why the last failed write failed; empty after a successful one.
     const std::string& lastError() const { return m_lastError; }
+    int LastWriteErrno() const override { return m_lastErrno; }
 
     // Files beyond this size are not profiles: reads give defaults, writes fail.
     static constexpr std::uintmax_t kMaxFileSize = 64u << 20;
@@ -51,7 +52,7 @@ public:
 
 private:
     void Refresh();
-    std::string ReadFile(std::string& bytes, Stamp& stamp);
+    std::string ReadFile(std::string& bytes, Stamp& stamp, int& code);
     void Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t readStartNs);
     bool Store(std::string_view section, std::string_view key, std::string_view value);
     int Lock(const std::filesystem::path& target);
@@ -59,7 +60,8 @@ private:
         std::string_view key, std::string_view value);
     bool Replace(
         const std::string& bytes, const std::filesystem::path& target, int mode, Stamp& stamp);
-    bool Fail(std::string text);
+    bool Fail(std::string text, int code);
+    bool FailErrno(const char* what, const std::filesystem::path& path);
 
     std::filesystem::path m_path;
     bool m_createFolder;
@@ -70,6 +72,7 @@ private:
     // change could carry the same stamp, so the next read parses again.
     bool m_racy = false;
     std::string m_lastError;
+    int m_lastErrno = 0;
 };
 
 // "<config folder>/<exeBaseName>.INI": the folder is $XDG_CONFIG_HOME when it

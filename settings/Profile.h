@@ -25,6 +25,9 @@ public:
     // Where the settings live, for telling the parent which file could not
     // be written.  Empty for a store without a file.
     virtual std::string FileName() const { return {}; }
+    // The errno of the last failed write (EACCES, ENOSPC, ...), 0 when the
+    // store cannot tell.
+    virtual int LastWriteErrno() const { return 0; }
 
     int Read(const IntSetting& setting)
     {

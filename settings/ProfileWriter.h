@@ -35,14 +35,21 @@ public:
     // Tells the parent once, if any write failed.
     void ReportFailure(QWidget* parent, const Notice& notice) const;
 
-    // Shows the failure message for the named file through the notice, or
-    // through the real warning box when there is none.
-    static void Notify(QWidget* parent, const Notice& notice, const std::string& fileName);
-    static QString FailureText(const std::string& fileName);
+    // Shows the failure message for the profile's file and its last failed
+    // write through the notice, or through the real warning box when there
+    // is none.
+    static void Notify(QWidget* parent, const Notice& notice, const Profile& profile);
+    // The file's name, then why it could not be written (errno), in words
+    // a parent understands; no reason when code is 0.
+    static QString FailureText(const std::string& fileName, int code = 0);
+    static QString ReasonText(int code);
     // The real notice: a warning box titled "Pilo" with an OK button.
     static void ShowWarning(QWidget* parent, const QString& text);
 
 private:
+    static void Show(QWidget* parent, const Notice& notice, const QString& text);
+
     Profile& profile_;
     bool failed_ = false;
+    int code_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "settings/IniProfile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -114,6 +115,8 @@ struct FailingWrite {
     // Prepares the folder; returns the profile path.  The profile, if it is a
     // file, holds [Parameter] Aufgaben=5.
     fs::path (*setup)(const fs::path& folder);
+    // What the store gives as the reason, for the message to the parent.
+    int reason;
 };
 
 std::ostream& operator<<(std::ostream& os, const FailingWrite& row)
@@ -139,6 +142,8 @@ TEST_P(FailedWrite, IsReportedAndKeepsOldValue)
             return 1;
         if (profile.lastError().empty())
             return 2;
+        if (profile.LastWriteErrno() != GetParam().reason)
+            return 5;
         if (profile.GetProfileInt("Parameter", "Aufgaben", 0) != oldRead)
             return 3;
         if (profile.WriteProfileString("Neu", "Key", "v"))
@@ -161,7 +166,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedWrite,
                                 fs::perms::owner_read | fs::perms::owner_exec
                                     | fs::perms::others_read | fs::perms::others_exec);
                             return dir / "pilo.INI";
-                        } },
+                        },
+                        EACCES },
         FailingWrite { "read_only_file",
             [](const fs::path& folder) {
                 const auto dir = folder / "rw";
@@ -170,14 +176,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedWrite,
                 WriteBytes(dir / "pilo.INI", kOldFile);
                 fs::permissions(dir / "pilo.INI", fs::perms::owner_read | fs::perms::others_read);
                 return dir / "pilo.INI";
-            } },
+            },
+            EACCES },
         FailingWrite { "missing_folder",
-            [](const fs::path& folder) { return folder / "missing" / "pilo.INI"; } },
+            [](const fs::path& folder) { return folder / "missing" / "pilo.INI"; }, ENOENT },
         FailingWrite { "parent_is_a_file",
             [](const fs::path& folder) {
                 WriteBytes(folder / "file", "x");
                 return folder / "file" / "pilo.INI";
-            } },
+            },
+            ENOTDIR },
         FailingWrite { "profile_is_a_folder",
             [](const fs::path& folder) {
                 const auto dir = folder / "rw";
@@ -185,7 +193,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FailedWrite,
                 fs::permissions(dir, fs::perms::all);
                 fs::create_directory(dir / "pilo.INI");
                 return dir / "pilo.INI";
-            } }),
+            },
+            EISDIR }),
     [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<std::string> FolderContents(const fs::path& folder)

@@ -2,6 +2,8 @@
 
 #include "TestSupport.h"
 
+#include <cerrno>
+
 class QWidget;
 
 // A profile whose file cannot be written (a read-only file, a full disk):
@@ -19,6 +21,7 @@ public:
         return WriteProfileString(section, key, std::to_string(value));
     }
     std::string FileName() const override { return "/nur/lesbar/pilo.INI"; }
+    int LastWriteErrno() const override { return EACCES; }
 
     std::vector<Write> attempts;
 };
@@ -35,6 +38,11 @@ public:
     {
     }
 };
+
+// What every dialog tells the parent when its settings could not be stored.
+inline const QString kReadOnlyFailure
+    = QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:\n/nur/lesbar/pilo.INI"
+                     "\n\nDie Datei oder ihr Ordner ist schreibgeschützt.");
 
 // Collects the failure messages a dialog shows instead of opening boxes.
 struct NoticeLog {

@@ -7,8 +7,10 @@
 #include "settings/CWinApp.h"
 #include "feedback/SoundPlayer.h"
 
+#include <QEvent>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <cctype>
 #include <map>
@@ -126,4 +128,28 @@ public:
             help.push_back({ data, command });
         });
     }
+};
+
+// Counts the paints a widget receives while the counter lives: a test waits
+// for a repaint instead of waiting some time for one.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget)
+        : widget_(widget)
+    {
+        widget_->installEventFilter(this);
+    }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+
+    int paints = 0;
+
+private:
+    QWidget* widget_;
 };

@@ -6,6 +6,7 @@
 #include "UserScript.h"
 
 #include "app/BackgroundView.h"
+#include "app/CHelpViewer.h"
 #include "app/CMainFrame.h"
 #include "app/CTrainerApp.h"
 #include "engine/CExerciseDlg.h"
@@ -15,7 +16,6 @@
 #include "settings/CLimitDlg.h"
 #include "settings/CMyPropertyPage4.h"
 #include "settings/COptionsSheet.h"
-#include "settings/ProfileWriter.h"
 #include "settings/SortedListWidget.h"
 
 #include <QDir>
@@ -28,9 +28,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include <sys/stat.h>
 
@@ -165,6 +168,7 @@ private slots:
     void perfectRunEndsWithReward_data();
     void perfectRunEndsWithReward();
     void wrongAnswersEarnNoReward();
+    void helpStaysUsableDuringARun();
     void freeLimit_data();
     void freeLimit();
     void ownExercises();
@@ -392,6 +396,97 @@ void TestEndToEnd::wrongAnswersEarnNoReward()
     QCOMPARE(ReadProfileMap(ProfilePath()), BaseMapWith({ { "parameter/lobe", "0" } }));
 }
 
+namespace {
+
+// Where a widget of a window lies in that window, for clicks on the window.
+QPoint InWindow(QWidget* w, QPoint at)
+{
+    return w->mapTo(w->window(), at);
+}
+
+// Clicks the window itself, as the display server would deliver it: a window
+// that a dialog blocks never sees the click.
+void ClickWindow(QWidget* w, QPoint at)
+{
+    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, InWindow(w, at));
+}
+
+// Clicks the link whose text is text in the browser.
+void ClickLink(QTextBrowser* browser, const QString& text)
+{
+    QTextCursor cursor = browser->document()->find(text);
+    cursor.setPosition(cursor.selectionStart() + 1);
+    ClickWindow(browser->viewport(), browser->cursorRect(cursor).center());
+}
+
+} // namespace
+
+// The help window is a window of its own, as the old help program was: while
+// an exercise and a question over it are open, a parent can still click,
+// follow links, scroll and close it.  The main window takes nothing, so no
+// second run can start.
+void TestEndToEnd::helpStaysUsableDuringARun()
+{
+    UserScript& s = *script_;
+    Choose(32772);
+    s.Then(
+        "the first task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            QTest::mouseClick(&dlg->HelpButton(), Qt::LeftButton);
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the wrong-answer window beside the help",
+        [this] {
+            return ActiveModal<CWrongAnswerDlg>() && app_.HelpViewer()
+                && app_.HelpViewer()->isVisible();
+        },
+        [this, &s] {
+            CHelpViewer* help = app_.HelpViewer();
+            QTextBrowser* browser = help->Browser();
+            s.Expect(browser->source().fragment() == QStringLiteral("k32772"),
+                "help opened at " + browser->source().toString());
+
+            ClickWindow(help->findChild<QPushButton*>("contentsButton"), QPoint(5, 5));
+            s.Expect(browser->source() == CHelpViewer::ContentsUrl(),
+                "the contents button led to " + browser->source().toString());
+            ClickLink(browser, QStringLiteral("Das Menü „Plus“"));
+            s.Expect(browser->source().fileName() == QStringLiteral("plus.html"),
+                "the link led to " + browser->source().toString());
+            QScrollBar* bar = browser->verticalScrollBar();
+            const int top = bar->value();
+            ClickWindow(bar, QPoint(bar->width() / 2, bar->height() * 3 / 4));
+            s.Expect(bar->value() > top, "a click below the slider did not scroll");
+
+            QMenuBar* menus = frame_->menuBar();
+            ClickWindow(menus, menus->actionGeometry(menus->actions().value(0)).center());
+            s.Expect(!QApplication::activePopupWidget(), "the main window opened a menu");
+
+            help->activateWindow();
+        });
+    s.Then(
+        "the help window active", [this] { return app_.HelpViewer()->isActiveWindow(); },
+        [this, &s] {
+            CHelpViewer* help = app_.HelpViewer();
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            s.Expect(!help->isVisible(), "Escape did not close the help window");
+        });
+    s.Then(
+        "the wrong-answer window still there", [] { return ActiveModal<CWrongAnswerDlg>(); },
+        [] {
+            QTest::mouseClick(
+                ButtonNamed(ActiveModal<CWrongAnswerDlg>(), QStringLiteral("Nochmal")),
+                Qt::LeftButton);
+        });
+    s.Then(
+        "the task again", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->CancelButton(), Qt::LeftButton); });
+    QVERIFY(Run());
+    QCOMPARE(script_->ModalTitles(),
+        (QStringList { "Aufgaben kleiner 10", "Oh! Oooooh!", "Aufgaben kleiner 10" }));
+}
+
 void TestEndToEnd::freeLimit_data()
 {
     QTest::addColumn<QString>("typed");
@@ -583,7 +678,10 @@ void TestEndToEnd::unwritableProfileIsReported()
         "the message that nothing was saved", [] { return ActiveModal<QMessageBox>(); },
         [&s, path] {
             QMessageBox* box = ActiveModal<QMessageBox>();
-            s.Expect(box->text() == ProfileWriter::FailureText(path.toStdString()),
+            s.Expect(box->text()
+                    == QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:\n%1"
+                                      "\n\nAn der Stelle der Datei steht ein Ordner.")
+                           .arg(path),
                 "message " + box->text());
             QTest::keyClick(box, Qt::Key_Return);
         });
@@ -686,6 +784,11 @@ void TestEndToEnd::exitThroughTheMenu()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
+    // "Beenden" works beside the open help window, which does not keep the
+    // program alive.
+    app_.WinHelp(0, CWinApp::HELP_FINDER);
+    QVERIFY(app_.HelpViewer()->isVisible());
+    QVERIFY(!app_.HelpViewer()->testAttribute(Qt::WA_QuitOnClose));
     Choose(57665);
     QVERIFY(Run());
     QTRY_VERIFY(!frame_->isVisible());

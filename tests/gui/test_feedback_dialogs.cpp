@@ -1,3 +1,4 @@
+#include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 #include "feedback/CSoundDlg.h"
 #include "feedback/CWrongAnswerDlg.h"
@@ -34,6 +35,7 @@ private slots:
     void soundPreset();
     void soundResult_data();
     void soundResult();
+    void soundWriteFailureIsTold();
 };
 
 namespace {
@@ -245,6 +247,21 @@ void FeedbackDialogsTest::soundResult()
             expected.push_back({ "Parameter", "Sound", tick ? "1" : "0" });
         QCOMPARE(app.profile.Writes(), expected);
     }
+}
+
+// "Ok" with a profile that cannot be written says so, as the other
+// dialogs that store settings do, and still closes.
+void FeedbackDialogsTest::soundWriteFailureIsTold()
+{
+    ReadOnlyApp app;
+    NoticeLog notices;
+    CSoundDlg dlg(app);
+    dlg.SetFailureNotice(notices.Recorder());
+    Show(dlg);
+    QTest::mouseClick(&dlg.OkButton(), Qt::LeftButton);
+    QCOMPARE(int(app.profile.attempts.size()), 1);
+    QCOMPARE(notices.texts, QStringList { kReadOnlyFailure });
+    QVERIFY(!dlg.isVisible());
 }
 
 QTEST_MAIN(FeedbackDialogsTest)

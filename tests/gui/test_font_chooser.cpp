@@ -402,9 +402,7 @@ void TestFontChooser::failedWriteToldOnce()
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(int(app.profile.attempts.size()), 10);
-    QCOMPARE(notices.texts,
-        QStringList {
-            "Die Einstellungen konnten nicht gespeichert werden:\n/nur/lesbar/pilo.INI" });
+    QCOMPARE(notices.texts, QStringList { kReadOnlyFailure });
 }
 
 QTEST_MAIN(TestFontChooser)

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 
@@ -36,6 +37,14 @@ bool Resolves(const QString& target, QString* why)
     return true;
 }
 
+// A page's text as the viewer shows it: markup gone, blanks collapsed.
+QString ShownText(const QString& html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    return document.toPlainText().simplified();
+}
+
 QString RelativeTarget(const QUrl& url)
 {
     QString path = url.path().section(u'/', -1);
@@ -57,6 +66,10 @@ private slots:
     void linksLeadToPages_data();
     void linksLeadToPages();
     void ownExercisesTopicNamesFilesAndFolder();
+    void exerciseTopicsStartWithALineForTheChild_data();
+    void exerciseTopicsStartWithALineForTheChild();
+    void topicsSay_data();
+    void topicsSay();
     void viewerShowsTopicsAndContents();
     void escapeClosesTheViewer();
 };
@@ -150,6 +163,90 @@ void TestHelp::ownExercisesTopicNamesFilesAndFolder()
              "$XDG_DATA_HOME", "UTF-8", "CR LF", "Groß- und Kleinschreibung",
              "Eigene Übungen erstellen", "ungerade Zahl von Zeilen", "Windows-1252" })
         QVERIFY2(text.contains(QString::fromUtf8(needle)), needle);
+}
+
+void TestHelp::exerciseTopicsStartWithALineForTheChild_data()
+{
+    QTest::addColumn<quint32>("context");
+    QTest::addColumn<QStringList>("says");
+    const QStringList typeAndEnter = { "Für dich:", "tippe", "Eingabetaste (Enter)" };
+    for (const ExerciseKind& kind : ExerciseKinds()) {
+        QStringList says = typeAndEnter;
+        if (kind.entryMode == EntryMode::CompareSigns)
+            says << "Taste links neben dem Y"
+                 << "für > hältst du die Umschalttaste gedrückt";
+        QTest::addRow("%d %s", kind.id, std::string(kind.menuText).c_str())
+            << quint32(HelpContextOf(kind.id)) << says;
+    }
+}
+
+// The exercise window's HILFE opens the topic of its kind: what the child
+// reads there first is what to do, before anything meant for the parents.
+void TestHelp::exerciseTopicsStartWithALineForTheChild()
+{
+    QFETCH(quint32, context);
+    QFETCH(QStringList, says);
+    const QUrl url = CHelpViewer::TopicUrl(context, CWinApp::HELP_CONTEXT);
+    const QString html = PageText(url.path().section(u'/', -1));
+    const qsizetype anchor = html.indexOf(QStringLiteral("name=\"%1\"").arg(url.fragment()));
+    QVERIFY(anchor >= 0);
+    const qsizetype first = html.indexOf(QStringLiteral("<p"), anchor);
+    const qsizetype end = html.indexOf(QStringLiteral("</p>"), first);
+    QVERIFY(first > 0 && end > first);
+    const QString paragraph = html.mid(first, end - first);
+    QVERIFY2(paragraph.startsWith(QStringLiteral("<p class=\"kind\">")), qPrintable(paragraph));
+    const QString shown = ShownText(paragraph);
+    for (const QString& needle : says)
+        QVERIFY2(shown.contains(needle, Qt::CaseInsensitive),
+            qPrintable(needle + " not in: " + shown));
+}
+
+void TestHelp::topicsSay_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("Enter in the praise editor saves without the typed text")
+        << "lobe.html"
+        << "Sie speichert die Liste und schließt das Fenster, ohne den getippten Spruch "
+           "aufzunehmen. Drücken Sie deshalb zuerst Hinzufügen"
+        << true;
+    QTest::newRow("comparison signs on a German keyboard")
+        << "vergleiche.html"
+        << "liegen beide Zeichen auf derselben Taste, links neben dem Y: Ohne Umschalttaste gibt "
+           "sie <, mit gedrückter Umschalttaste (Shift) >."
+        << true;
+    QTest::newRow("Plus: kleiner includes the limit")
+        << "plus.html"
+        << "„Kleiner“ heißt dabei immer: bis einschließlich der Grenze." << true;
+    QTest::newRow("Minus: kleiner includes the limit")
+        << "minus.html"
+        << "„Kleiner“ heißt dabei immer: bis einschließlich der Grenze." << true;
+    QTest::newRow("no sum stays below the limit") << "plus.html"
+                                                  << "bleibt unter" << false;
+    QTest::newRow("three free addends reach the limit")
+        << "plus.html"
+        << "die Summe reicht bis einschließlich einer frei gewählten Grenze" << true;
+    QTest::newRow("an empty or zero task count: one task, no reward")
+        << "ueben.html"
+        << "Ist die „Anzahl der Aufgaben“ leer oder 0, hat jede Runde genau eine Aufgabe, und es "
+           "gibt nie eine Belohnung."
+        << true;
+    QTest::newRow("own lists through the launcher") << "eigene.html"
+                                                    << "~/.local/share/pilo" << true;
+    QTest::newRow("own lists when started directly")
+        << "eigene.html"
+        << "liest es die Dateien aus dem Ordner, in dem es gestartet wurde" << true;
+}
+
+void TestHelp::topicsSay()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, needle);
+    QFETCH(bool, present);
+    const QString shown = ShownText(PageText(page));
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(shown.contains(needle) == present, qPrintable(needle));
 }
 
 void TestHelp::viewerShowsTopicsAndContents()

@@ -344,27 +344,51 @@ void TestMainFrame::keyboardReachesTheMenus_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("openMenu");
+    QTest::addColumn<QString>("highlighted");
     QTest::addColumn<QList<int>>("routed");
     QTest::addColumn<bool>("barShown");
-    QTest::newRow("F10 opens the first menu") << "F10"
+    // As on Windows, F10 and Alt each only highlight the first title.
+    QTest::newRow("F10 highlights Plus, opens nothing") << "F10"
+                                                        << ""
+                                                        << "Plus" << QList<int> {} << true;
+    QTest::newRow("Alt highlights Plus, opens nothing") << "Alt"
+                                                        << ""
+                                                        << "Plus" << QList<int> {} << true;
+    QTest::newRow("F10 then Down opens Plus") << "F10 Down"
+                                              << "Plus"
                                               << "Plus" << QList<int> {} << true;
+    QTest::newRow("F10 then Enter opens Plus") << "F10 Return"
+                                               << "Plus"
+                                               << "Plus" << QList<int> {} << true;
     QTest::newRow("Alt alone, then Down") << "Alt Down"
+                                          << "Plus"
                                           << "Plus" << QList<int> {} << true;
     QTest::newRow("Alt+H opens Hilfe") << "Alt+H"
+                                       << "&Hilfe"
                                        << "&Hilfe" << QList<int> {} << true;
-    QTest::newRow("Escape closes the menu") << "F10 Escape"
-                                            << "" << QList<int> {} << true;
-    QTest::newRow("Beenden by arrow and Enter") << "F10 Up Return"
-                                                << "" << QList<int> { 57665 } << true;
-    QTest::newRow("F10 highlights the first entry") << "F10 Return"
-                                                    << "" << QList<int> { 32771 } << true;
-    QTest::newRow("Alt and Down highlight the first entry") << "Alt Down Return"
-                                                            << "" << QList<int> { 32771 } << true;
-    QTest::newRow("an exercise by arrows and Enter") << "F10 Down Return"
+    QTest::newRow("Escape leaves the menu bar") << "F10 Escape"
+                                                << ""
+                                                << "" << QList<int> {} << true;
+    QTest::newRow("F10 again leaves the menu bar") << "F10 F10"
+                                                   << ""
+                                                   << "" << QList<int> {} << true;
+    QTest::newRow("Beenden by arrows and Enter") << "F10 Down Up Return"
+                                                 << ""
+                                                 << "" << QList<int> { 57665 } << true;
+    QTest::newRow("F10, Down, Enter starts the first entry") << "F10 Down Return"
+                                                             << ""
+                                                             << "" << QList<int> { 32771 } << true;
+    QTest::newRow("Alt, Down, Enter starts the first entry") << "Alt Down Return"
+                                                             << ""
+                                                             << "" << QList<int> { 32771 } << true;
+    QTest::newRow("an exercise by arrows and Enter") << "F10 Down Down Return"
+                                                     << ""
                                                      << "" << QList<int> { 32772 } << true;
     QTest::newRow("Inf&o by its letter") << "Alt+H O"
+                                         << ""
                                          << "" << QList<int> { 57664 } << true;
-    QTest::newRow("S&tatusleiste by its letter") << "F10 Left Left T"
+    QTest::newRow("S&tatusleiste by its letter") << "F10 Left Left Down T"
+                                                 << ""
                                                  << "" << QList<int> {} << false;
 }
 
@@ -373,6 +397,7 @@ void TestMainFrame::keyboardReachesTheMenus()
 {
     QFETCH(QString, keys);
     QFETCH(QString, openMenu);
+    QFETCH(QString, highlighted);
     QFETCH(QList<int>, routed);
     QFETCH(bool, barShown);
     frame_->show();
@@ -392,6 +417,8 @@ void TestMainFrame::keyboardReachesTheMenus()
     }
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QCOMPARE(popup ? popup->title() : QString(), openMenu);
+    QAction* active = frame_->menuBar()->activeAction();
+    QCOMPARE(active ? active->text() : QString(), highlighted);
     QCOMPARE(routed_, routed);
     QCOMPARE(!frame_->statusBar()->isHidden(), barShown);
 }

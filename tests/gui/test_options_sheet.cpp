@@ -370,9 +370,7 @@ void TestOptionsSheet::failedWriteToldOnce()
     sheet.OkButton()->click();
 
     QCOMPARE(int(app.profile.attempts.size()), attempted);
-    QCOMPARE(notices.texts,
-        QStringList {
-            "Die Einstellungen konnten nicht gespeichert werden:\n/nur/lesbar/pilo.INI" });
+    QCOMPARE(notices.texts, QStringList { kReadOnlyFailure });
     QVERIFY(!sheet.isVisible());
 }
 

@@ -51,6 +51,8 @@ private slots:
     void paintsPictureCentred_data();
     void paintsPictureCentred();
     void gifPictureIsDrawnToo();
+    void namesFromWindowsFindTheFile_data();
+    void namesFromWindowsFindTheFile();
     void choosesAgainAtEveryPaint();
     void noPictureLeavesClientEmpty_data();
     void noPictureLeavesClientEmpty();
@@ -219,6 +221,36 @@ void PictureRewardTest::gifPictureIsDrawnToo()
     const QRect band(0, 0, picture.width(), 40);
     QCOMPARE(shot.copy(band.translated(origin)),
         picture.convertToFormat(QImage::Format_RGB32).copy(band));
+}
+
+void PictureRewardTest::namesFromWindowsFindTheFile_data()
+{
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("KATZE.BMP finds katze.bmp") << "KATZE.BMP"
+                                               << "katze.bmp";
+    QTest::newRow("backslash names a folder") << "bilder\\katze.bmp"
+                                              << "bilder/katze.bmp";
+    QTest::newRow("folder and file in other letters") << "BILDER\\KATZE.BMP"
+                                                      << "Bilder/Katze.Bmp";
+}
+
+// Profiles from Windows name pictures in any letter case and with
+// backslashes; the picture shows as it did there.
+void PictureRewardTest::namesFromWindowsFindTheFile()
+{
+    QFETCH(QString, named);
+    QFETCH(QString, file);
+    const QColor sky(0, 128, 255);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(WriteBitmap(file, { 100, 80 }, sky));
+    TestApp app;
+    app.profile.Set("Bilder", "Anzahl", "1");
+    app.profile.Set("Bilder", "Bild0", named.toStdString());
+    CPictureRewardDlg dlg(app);
+    const QImage shot = dlg.grab().toImage();
+    QCOMPARE(shot.pixelColor(QRect(257, 164, 100, 80).center()), sky);
+    QVERIFY(QFileInfo::exists(file));
 }
 
 void PictureRewardTest::choosesAgainAtEveryPaint()

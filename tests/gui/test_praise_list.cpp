@@ -221,6 +221,7 @@ void TestPraiseList::help()
     TestApp app;
     CPraiseListDlg dialog(app);
     dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::mouseClick(dialog.HelpButton(), Qt::LeftButton);
     QVERIFY((app.help == std::vector<HelpRequest> { { 131174, CWinApp::HELP_CONTEXT } }));
     QVERIFY(dialog.isVisible());
@@ -270,9 +271,7 @@ void TestPraiseList::failedWriteToldOnce()
     dialog.OkButton()->click();
 
     QCOMPARE(int(app.profile.attempts.size()), 4);
-    QCOMPARE(notices.texts,
-        QStringList {
-            "Die Einstellungen konnten nicht gespeichert werden:\n/nur/lesbar/pilo.INI" });
+    QCOMPARE(notices.texts, QStringList { kReadOnlyFailure });
     QVERIFY(!dialog.isVisible());
 }
 

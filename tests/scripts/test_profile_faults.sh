@@ -66,6 +66,8 @@ if mount -t tmpfs -o size=64k tmpfs "$disk" 2>/dev/null; then
     "$writer" set "$file" Parameter Key1 neu 2>"$tmp/err" || status=$?
     [ "$status" -eq 3 ] || fail "a write on a full disk reported status $status, not a failure"
     [ -s "$tmp/err" ] || fail "a failed write on a full disk gave no reason"
+    # ENOSPC (28 on Linux): the message to the parent says the disk is full.
+    grep -qx 'errno 28' "$tmp/err" || fail "a full disk was not reported as full: $(cat "$tmp/err")"
     cmp -s "$file" "$tmp/full.INI" || fail "a failed write on a full disk changed the profile"
     [ "$("$writer" get "$file" Parameter Key1)" = old ] || fail "the old value is not read back"
     [ ! -e "$file.tmp" ] || fail "a half-written profile was left on the full disk"

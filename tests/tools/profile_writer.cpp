@@ -113,7 +113,7 @@ int main(int argc, char** argv)
         IniProfile profile(argv[2]);
         if (profile.WriteProfileString(argv[3], argv[4], argv[5]))
             return 0;
-        std::cerr << profile.lastError() << "\n";
+        std::cerr << profile.lastError() << "\nerrno " << profile.LastWriteErrno() << "\n";
         return 3;
     }
     if (command == "get" && argc == 5) {
