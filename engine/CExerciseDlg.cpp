@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -81,12 +80,7 @@ void CExerciseDlg::SetDefaultSeams()
         CWrongAnswerDlg dialog(this);
         return dialog.exec();
     };
-    seams_.showMessage = [this](const QString& text) {
-        QMessageBox box(
-            QMessageBox::Warning, QStringLiteral("Pilo"), text, QMessageBox::Ok, Owner());
-        box.setWindowModality(Qt::WindowModal);
-        box.exec();
-    };
+    seams_.showMessage = [this](const QString& text) { ShowWarningBox(Owner(), text); };
 }
 
 QWidget* CExerciseDlg::Owner()

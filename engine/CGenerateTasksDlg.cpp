@@ -3,6 +3,7 @@
 #include "engine/COwnExercisesDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/TaskSets.h"
+#include "feedback/CDialog.h"
 #include "settings/CWinApp.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -47,6 +47,7 @@ CGenerateTasksDlg::CGenerateTasksDlg(CWinApp& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("generateTasksDlg"));
     setWindowTitle(QStringLiteral("Aufgaben erzeugen"));
+    setWindowModality(Qt::WindowModal);
     tablesChoice_->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -160,7 +161,7 @@ void CGenerateTasksDlg::OnOK()
             low1_->value(), high1_->value(), low2_->value(), high2_->value(), count);
     }
     if (tasks_.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Pilo"),
+        ShowWarningBox(this,
             tablesChoice_->isChecked()
                 ? QStringLiteral("Bitte wählen Sie mindestens eine Reihe.")
                 : QStringLiteral("Mit diesen Angaben lässt sich keine Aufgabe bilden."));

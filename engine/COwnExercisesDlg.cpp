@@ -4,6 +4,8 @@
 #include "engine/CGenerateTasksDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/OwnListModel.h"
+#include "engine/WindowsFileName.h"
+#include "feedback/CDialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -51,6 +53,7 @@ QMessageBox::StandardButton AskToSave(QWidget* parent, const QString& listName)
             .arg(listName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
+    box.setWindowModality(Qt::WindowModal);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -77,6 +80,7 @@ COwnExercisesDlg::COwnExercisesDlg(CWinApp& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("ownExercisesDlg"));
     setWindowTitle(QStringLiteral("Eigene Übungen bearbeiten"));
+    setWindowModality(Qt::WindowModal);
     saveQuestion_ = [this](const QString& name) { return AskToSave(this, name); };
     taskMaker_ = [this]() -> std::optional<std::vector<OwnTask>> {
         CGenerateTasksDlg dialog(app_, this);
@@ -215,14 +219,18 @@ bool COwnExercisesDlg::OpenList(int list)
     std::string error;
     OwnListDocument document;
     bool exists = false;
-    const std::string fileName(kinds[std::size_t(list)]->ownFileName);
-    if (!LoadOwnListFile(fileName, document, exists, error)) {
-        QMessageBox::warning(this, QStringLiteral("Pilo"),
+    // A list brought from Windows may be named in another case; it is
+    // edited and saved where it is, never renamed.
+    std::filesystem::path path = FindFileAnyCase(kinds[std::size_t(list)]->ownFileName);
+    const std::string fileName = path.string();
+    if (!LoadOwnListFile(path, document, exists, error)) {
+        ShowWarningBox(this,
             QStringLiteral("„%1“ lässt sich nicht öffnen. %2")
                 .arg(QString::fromStdString(fileName), QString::fromStdString(error)));
         return false;
     }
     list_ = list;
+    path_ = std::move(path);
     listChoice_->setCurrentIndex(list);
     document_ = std::move(document);
     exists_ = exists;
@@ -238,11 +246,11 @@ bool COwnExercisesDlg::OpenList(int list)
 
 bool COwnExercisesDlg::OnSave()
 {
-    const std::string fileName(OwnKinds()[std::size_t(list_)]->ownFileName);
+    const std::string fileName = path_.string();
     OwnListFormat format = document_.format;
     std::string error;
-    if (!SaveOwnListFile(fileName, model_->Pairs(), format, error)) {
-        QMessageBox::warning(this, QStringLiteral("Pilo"),
+    if (!SaveOwnListFile(path_, model_->Pairs(), format, error)) {
+        ShowWarningBox(this,
             QStringLiteral("„%1“ konnte nicht gespeichert werden. %2")
                 .arg(QString::fromStdString(fileName), QString::fromStdString(error)));
         return false;

@@ -81,6 +81,8 @@ private:
     QPushButton* closeButton_;
     QPushButton* helpButton_;
     int list_ = -1;
+    // The file of the open list, as found on disk.
+    std::filesystem::path path_;
     OwnListDocument document_;
     bool exists_ = false;
     SaveQuestion saveQuestion_;

@@ -2,13 +2,13 @@
 
 #include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
+#include "feedback/CDialog.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -38,6 +38,7 @@ CWorksheetDlg::CWorksheetDlg(CWinApp& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("worksheetDlg"));
     setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
+    setWindowModality(Qt::WindowModal);
     for (const ExerciseKind& kind : ExerciseKinds())
         kindBox_->addItem(kind.menu == Menu::Eigene
                 ? FromView(kind.menuText)
@@ -64,9 +65,12 @@ CWorksheetDlg::CWorksheetDlg(CWinApp& app, QWidget* parent)
     layout->addLayout(buttons);
 
     fileChooser_ = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Arbeitsblatt als PDF speichern"),
+        QFileDialog chooser(this, QStringLiteral("Arbeitsblatt als PDF speichern"),
             QDir::home().filePath(QStringLiteral("Arbeitsblatt.pdf")),
             QStringLiteral("PDF-Dateien (*.pdf)"));
+        chooser.setAcceptMode(QFileDialog::AcceptSave);
+        chooser.setWindowModality(Qt::WindowModal);
+        return chooser.exec() == QDialog::Accepted ? chooser.selectedFiles().value(0) : QString();
     };
     connect(kindBox_, &QComboBox::currentIndexChanged, this, &CWorksheetDlg::UpdateLimit);
     connect(previewButton_, &QPushButton::clicked, this, &CWorksheetDlg::OnPreview);
@@ -92,7 +96,7 @@ bool CWorksheetDlg::MakeSheet(Worksheet& sheet)
     sheet = Worksheet::ForKind(*kind, count_->value(), limit_->value());
     if (!sheet.tasks.empty())
         return true;
-    QMessageBox::warning(this, QStringLiteral("Pilo"),
+    ShowWarningBox(this,
         kind->operation == Operation::OwnFile
             ? FromView(kind->ownFileError)
             : QStringLiteral("Mit dieser Grenze lässt sich keine Aufgabe bilden."));
@@ -110,6 +114,7 @@ void CWorksheetDlg::OnPreview()
     printer.setDocName(sheet.heading);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Arbeitsblatt – Vorschau"));
+    preview.setWindowModality(Qt::WindowModal);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
         [&sheet](QPrinter* target) { sheet.Print(*target); });
     preview.exec();
@@ -127,8 +132,8 @@ bool CWorksheetDlg::OnSavePdf()
         fileName += QStringLiteral(".pdf");
     if (sheet.SavePdf(fileName))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Pilo"),
-        QStringLiteral("Die Datei „%1“ lässt sich nicht schreiben.").arg(fileName));
+    ShowWarningBox(
+        this, QStringLiteral("Die Datei „%1“ lässt sich nicht schreiben.").arg(fileName));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "feedback/CDialog.h"
 
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -68,4 +69,12 @@ void CDialog::showEvent(QShowEvent* e)
     if (centerOver_)
         adjustPosition(centerOver_);
     QDialog::showEvent(e);
+}
+
+void ShowWarningBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pilo"), text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
 }

@@ -4,10 +4,11 @@
 #include <QPointer>
 #include <QRect>
 
-// A dialog modal to its parent window, with the results and the accept/cancel paths the windows
-// expect: exec() returns IDOK (1) or IDCANCEL (2), never QDialog's 0.
-// Escape and the close box go through OnCancel(); Enter with no focused
-// button that takes it goes through OnOK(), as a dialog manager does.
+// A dialog modal to its parent window, with the results and the
+// accept/cancel paths the windows expect: exec() returns IDOK (1) or
+// IDCANCEL (2), never QDialog's 0.  Escape and the close box go through
+// OnCancel(); Enter with no focused button that takes it goes through OnOK(),
+// as a dialog manager does.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -43,3 +44,7 @@ protected:
 private:
     QPointer<QWidget> centerOver_;
 };
+
+// A warning titled "Pilo" with an OK button, modal only to the parent's
+// window, so the help window stays usable while it waits.
+void ShowWarningBox(QWidget* parent, const QString& text);

@@ -1,7 +1,6 @@
 #include "settings/ProfileWriter.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
+#include "feedback/CDialog.h"
 
 #include <cerrno>
 
@@ -91,8 +90,5 @@ QString ProfileWriter::ReasonText(int code)
 
 void ProfileWriter::ShowWarning(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pilo"), text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.setWindowModality(Qt::WindowModal);
-    box.exec();
+    ShowWarningBox(parent, text);
 }

@@ -17,12 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -75,6 +77,9 @@ private slots:
     void generatedTasksReplaceTheListUndoably();
     void generateDialogMakesTheChosenTables();
     void controlsHaveAccessibleNames();
+    void ownListFoundInAnyCase();
+    void toolsAreModalToTheirWindowOnly_data();
+    void toolsAreModalToTheirWindowOnly();
 
     void worksheetOfTwentyAdditionsBelowTen();
     void worksheetOfAnOwnList();
@@ -283,6 +288,99 @@ void TestParentsTools::controlsHaveAccessibleNames()
         worksheet.LimitBox() };
     for (QWidget* field : fields)
         QVERIFY(!field->accessibleName().isEmpty());
+}
+
+// A list brought from Windows under another case is the list the editor
+// opens and saves, and the worksheet draws from; no second file appears.
+void TestParentsTools::ownListFoundInAnyCase()
+{
+    WriteBytes("PILO EIGENE EINS.TXT", "a\r\n1\r\n");
+    COwnExercisesDlg dialog(*app_);
+    QCOMPARE(dialog.Model()->rowCount(), 1);
+    dialog.Model()->InsertPair(1, { "b", "2" });
+    QVERIFY(dialog.OnSave());
+    QCOMPARE(ReadBytes("PILO EIGENE EINS.TXT"), QByteArray("a\r\n1\r\nb\r\n2\r\n"));
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList { "PILO EIGENE EINS.TXT" });
+
+    const Worksheet sheet = Worksheet::ForKind(*FindExerciseKind(32811), 4, 0);
+    QCOMPARE(int(sheet.tasks.size()), 4);
+}
+
+void TestParentsTools::toolsAreModalToTheirWindowOnly_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QByteArray>("modalClass");
+    QTest::newRow("own-list editor") << "editor" << QByteArray("COwnExercisesDlg");
+    QTest::newRow("editor asks before losing changes")
+        << "save question" << QByteArray("QMessageBox");
+    QTest::newRow("task generator") << "generator" << QByteArray("CGenerateTasksDlg");
+    QTest::newRow("worksheet") << "worksheet" << QByteArray("CWorksheetDlg");
+    QTest::newRow("worksheet says no task can be made")
+        << "worksheet warning" << QByteArray("QMessageBox");
+}
+
+// While a parents' tool or one of its questions is open, the window that
+// opened it takes no clicks, but a window of its own (as the help window is)
+// does.
+void TestParentsTools::toolsAreModalToTheirWindowOnly()
+{
+    QFETCH(QString, open);
+    QFETCH(QByteArray, modalClass);
+    QWidget owner;
+    auto* below = new QPushButton(QStringLiteral("unten"), &owner);
+    QPushButton help(QStringLiteral("Hilfe"));
+    owner.show();
+    help.move(owner.geometry().topRight() + QPoint(50, 0));
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    int belowClicks = 0;
+    int helpClicks = 0;
+    connect(below, &QPushButton::clicked, [&] { ++belowClicks; });
+    connect(&help, &QPushButton::clicked, [&] { ++helpClicks; });
+    auto click = [](QWidget* w) {
+        QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {},
+            w->mapTo(w->window(), w->rect().center()));
+    };
+
+    QByteArray seen;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->windowHandle() || !modal->windowHandle()->isExposed())
+            return;
+        poll.stop();
+        seen = modal->metaObject()->className();
+        click(&help);
+        click(below);
+        modal->close();
+    });
+    poll.start(10);
+
+    if (open == "editor") {
+        COwnExercisesDlg editor(*app_, &owner);
+        editor.exec();
+    } else if (open == "save question") {
+        COwnExercisesDlg editor(*app_, &owner);
+        editor.show();
+        editor.Model()->InsertPair(0);
+        editor.reject();
+    } else if (open == "generator") {
+        CGenerateTasksDlg generator(*app_, &owner);
+        generator.exec();
+    } else if (open == "worksheet") {
+        CWorksheetDlg sheet(*app_, &owner);
+        sheet.exec();
+    } else {
+        CWorksheetDlg sheet(*app_, &owner);
+        sheet.KindBox()->setCurrentIndex(sheet.KindBox()->findText(QStringLiteral("Eigene 4")));
+        sheet.show();
+        Worksheet made;
+        QVERIFY(!sheet.MakeSheet(made));
+    }
+    QCOMPARE(seen, modalClass);
+    QCOMPARE(helpClicks, 1);
+    QCOMPARE(belowClicks, 0);
 }
 
 void TestParentsTools::worksheetOfTwentyAdditionsBelowTen()
