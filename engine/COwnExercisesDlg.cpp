@@ -131,7 +131,15 @@ COwnExercisesDlg::COwnExercisesDlg(CWinApp& app, QWidget* parent)
     resize(640, 480);
 }
 
-COwnExercisesDlg::~COwnExercisesDlg() = default;
+COwnExercisesDlg::~COwnExercisesDlg()
+{
+    // The model and the table are children and go only after this window's own
+    // part; the undo stack still reports being cleared then, which must not
+    // reach our slots.
+    model_->UndoStack()->disconnect(this);
+    model_->disconnect(this);
+    table_->selectionModel()->disconnect(this);
+}
 
 void COwnExercisesDlg::createLayout()
 {

@@ -105,13 +105,16 @@ wait_until() {
 
 # start_xvfb [WIDTHxHEIGHTxDEPTH]: an X server of its own, stopped at exit.
 # Xvfb picks a free display number itself and reports it, so two runs side
-# by side never share a display.  Sets display and exports DISPLAY; needs
-# $tmp.  Returns 1 after reporting why if the server did not come up.
+# by side never share a display.  -noreset: a server that resets when its last
+# client leaves refuses connections for a moment, and the polling tools come
+# and go while the program under test is still starting.  Sets display and
+# exports DISPLAY; needs $tmp.  Returns 1 after reporting why if the server
+# did not come up.
 start_xvfb() {
     local screen=${1:-1024x768x24}
     local fd_file=$tmp/xvfb.display log=$tmp/xvfb.log
     : >"$fd_file"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$screen" 3>"$fd_file" >"$log" 2>&1 &
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "$screen" 3>"$fd_file" >"$log" 2>&1 &
     xvfb_pid=$!
     at_exit 'stop_process "$xvfb_pid"'
     if ! wait_until 30 _session_xvfb_settled "$fd_file" || [ ! -s "$fd_file" ]; then
