@@ -60,6 +60,9 @@ CExerciseDlg::CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* paren
 {
     setObjectName(QStringLiteral("exerciseDialog"));
     setFixedSize(kClientWidth, kClientHeight);
+    // The window lays its own ground in paintEvent: an opaque picture covers
+    // it whole, so filling it first with the window colour would be wasted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     SetDefaultSeams();
     CreateControls();
 }
@@ -467,8 +470,15 @@ void CExerciseDlg::PaintBackground(QPainter& painter)
             }
         }
     }
-    if (last.image.isNull())
-        return;
+    if (last.image.isNull() || last.image.hasAlphaChannel()) {
+        // What Qt lays under a window that does not cover itself.
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(rect(), palette().brush(QPalette::Window));
+        painter.restore();
+        if (last.image.isNull())
+            return;
+    }
     // The text lines paint their own ground, so the region to paint has holes
     // for them.  Through such a clip a picture is blended span by span (and
     // handed to helper threads); through a rectangle it is copied.  So it goes
