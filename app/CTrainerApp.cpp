@@ -5,6 +5,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Draws.h"
 #include "engine/RandomSource.h"
+#include "feedback/QtSpeaker.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -27,6 +28,7 @@ CTrainerApp::CTrainerApp(int& argc, char** argv)
     setDesktopFileName(QStringLiteral("de.pilo.Pilo"));
     LoadTranslations();
     SetHelpHandler([this](quint32 data, quint32 command) { ShowHelp(data, command); });
+    SetSpeakerFactory([] { return std::make_shared<QtSpeaker>(); });
     dialogs_ = DialogRunner::Real(*this, [this]() -> QWidget* { return frame_.get(); });
 }
 

@@ -3,6 +3,8 @@
 #include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 #include "engine/Draws.h"
+#include "engine/ExerciseAids.h"
+#include "engine/Hint.h"
 #include "feedback/CWrongAnswerDlg.h"
 #include "feedback/Dib.h"
 #include "feedback/SoundPlayer.h"
@@ -81,6 +83,9 @@ void CExerciseDlg::SetDefaultSeams()
     };
     seams_.askWrongAnswer = [this] {
         CWrongAnswerDlg dialog(this);
+        if (aids_ && aids_->Hints())
+            dialog.SetHint(
+                QString::fromStdString(*taskText_), HintFor(*taskText_, *expectedAnswer_));
         return dialog.exec();
     };
     seams_.showMessage = [this](const QString& text) { ShowWarningBox(Owner(), text); };
@@ -161,6 +166,8 @@ int CExerciseDlg::exec()
 void CExerciseDlg::done(int r)
 {
     ended_ = true;
+    if (aids_)
+        aids_->Stop();
     CDialog::done(r);
 }
 
@@ -197,6 +204,7 @@ bool CExerciseDlg::OnInitDialog()
     tasksShown_ = 0;
     freeLimit_ = 0;
     ownTaskCount_ = 0;
+    aids_ = ExerciseAids::Create(app_, *this, taskTarget_);
 
     NextTask();
     ShowPrompt();
@@ -239,8 +247,11 @@ void CExerciseDlg::NextTask()
         }
         ShowTask();
     }
-    if (!ended_)
-        ++tasksShown_;
+    if (ended_)
+        return;
+    ++tasksShown_;
+    if (aids_)
+        aids_->TaskShown(*taskText_, *expectedAnswer_);
 }
 
 bool CExerciseDlg::NextGeneratedTask()
@@ -324,7 +335,14 @@ void CExerciseDlg::OnOK()
         ShowAnswered();
         ShowPraise();
         answered_ = true;
+        // A task asked again counts no more: the run's tasks alone decide.
+        if (aids_ && aids_->Log().Repeating()) {
+            aids_->Right(promptLine_->text());
+            return;
+        }
         ++rightCount_;
+        if (aids_)
+            aids_->Right(promptLine_->text());
     } else {
         OnWrongAnswer();
     }
@@ -332,6 +350,8 @@ void CExerciseDlg::OnOK()
 
 void CExerciseDlg::OnWrongAnswer()
 {
+    if (aids_)
+        aids_->Wrong();
     const int choice = seams_.askWrongAnswer();
     if (ended_)
         return;
@@ -347,6 +367,8 @@ void CExerciseDlg::OnWrongAnswer()
         app_.Sound().Play(QStringLiteral("drum.wav"));
     ShowAnswered();
     answered_ = true;
+    if (aids_)
+        aids_->Solved(*expectedAnswer_);
 }
 
 void CExerciseDlg::ShowAnswered()
@@ -363,9 +385,28 @@ void CExerciseDlg::AdvanceOrClose()
         NextTask();
         ShowPrompt();
         answered_ = false;
+    } else if (aids_ && aids_->HasRepeat()) {
+        ShowRepeat();
     } else {
         RequestClose();
     }
+}
+
+// After the run's tasks, each missed one once more, in the order missed.
+void CExerciseDlg::ShowRepeat()
+{
+    ok_.AutoLoad(QStringLiteral("OK"));
+    answer_->clear();
+    answer_->setFocus();
+    RunLog::Task task = aids_->TakeRepeat();
+    repeatTask_ = std::move(task.text);
+    repeatAnswer_ = std::move(task.answer);
+    taskText_ = &repeatTask_;
+    expectedAnswer_ = &repeatAnswer_;
+    taskLine_->setText(QString::fromStdString(repeatTask_));
+    promptText_ = QString::fromUtf8(ExerciseAids::kRepeatPrompt);
+    ShowPrompt();
+    answered_ = false;
 }
 
 // Lob1 stands for both 0 and 1, so it comes twice as often as each other one.

@@ -10,9 +10,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class CWinApp;
+class ExerciseAids;
 class QLabel;
 class QLineEdit;
 struct ExerciseKind;
@@ -72,6 +74,8 @@ public:
     CBitmapButton& OkButton() { return ok_; }
     CBitmapButton& HelpButton() { return help_; }
     CBitmapButton& CancelButton() { return cancel_; }
+    // The learning aids of this run; nullptr while all of them are off.
+    ExerciseAids* Aids() const { return aids_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -99,6 +103,7 @@ private:
     void OnWrongAnswer();
     void OnHelp();
     void ShowAnswered();
+    void ShowRepeat();
 
     bool LoadOwnExercises(const std::string& fileName);
     void PickOwnExercise(int index);
@@ -138,6 +143,10 @@ private:
     std::string ownAnswer_;
     const std::string* expectedAnswer_;
     const std::string* taskText_;
+
+    std::unique_ptr<ExerciseAids> aids_;
+    std::string repeatTask_;
+    std::string repeatAnswer_;
 
     bool started_ = false;
     bool ended_ = false;

@@ -18,7 +18,7 @@ CBitmapButton::CBitmapButton(QWidget* parent)
 
 QString CBitmapButton::WordFor(const QString& caption)
 {
-    static const std::array<std::pair<const char*, QString>, 8> words { {
+    static const std::array<std::pair<const char*, QString>, 9> words { {
         { "OK", QStringLiteral("OK") },
         { "NEXT", QStringLiteral("Weiter") },
         { "CANCEL", QStringLiteral("Ende") },
@@ -27,6 +27,7 @@ QString CBitmapButton::WordFor(const QString& caption)
         { "NOCHMALS", QStringLiteral("Nochmal") },
         { "OK2", QStringLiteral("Ok") },
         { "CANCEL2", QStringLiteral("Ende") },
+        { "TIPP", QStringLiteral("Tipp") },
     } };
     for (const auto& [name, word] : words) {
         if (caption == QLatin1String(name))

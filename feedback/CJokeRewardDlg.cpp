@@ -6,6 +6,7 @@
 #include "feedback/JokeFile.h"
 #include "feedback/RewardWindow.h"
 #include "feedback/SoundPlayer.h"
+#include "settings/LearningAids.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -62,8 +63,20 @@ bool CJokeRewardDlg::OnInitDialog()
         return false;
     if (app_.Read(Setting::Sound) != 0)
         app_.Sound().Play(QStringLiteral("lachen.wav"));
+    if (LearningAids::IsOn(app_, LearningAids::ReadAloud)) {
+        voice_ = app_.Voice();
+        if (voice_)
+            voice_->Say(lines_.join(QLatin1Char(' ')).simplified());
+    }
     ok_.setFocus();
     return true;
+}
+
+void CJokeRewardDlg::done(int r)
+{
+    if (voice_)
+        voice_->Stop();
+    CDialog::done(r);
 }
 
 bool CJokeRewardDlg::LoadJoke()

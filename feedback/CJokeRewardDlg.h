@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class CWinApp;
+class Speaker;
 
 // Shows one joke, "witz<k>.txt" from the working directory, written on the
 // picture "joke.bmp", and laughs when sound is on.  The joke is chosen once,
@@ -40,6 +41,8 @@ public:
     // Top-left corner of display line i in the client area.
     QPoint LineOrigin(int i) const;
 
+    void done(int r) override;
+
 protected:
     bool OnInitDialog();
     void paintEvent(QPaintEvent* e) override;
@@ -54,4 +57,5 @@ private:
     CBitmapButton ok_;
     CWinApp& app_;
     int jokeNumber_ = 0;
+    Speaker* voice_ = nullptr; // set while the joke is read aloud
 };

@@ -1,6 +1,7 @@
 #include "feedback/CWrongAnswerDlg.h"
 
 #include "feedback/Art.h"
+#include "feedback/CHintDlg.h"
 
 #include <QLabel>
 
@@ -66,4 +67,28 @@ void CWrongAnswerDlg::AddPicture(
         picture->setText(words);
         picture->setWordWrap(true);
     }
+}
+
+void CWrongAnswerDlg::SetHint(const QString& taskText, const Hint& hint)
+{
+    if (hintButton_)
+        return;
+    // Below the two choices, so no picture is covered.
+    setFixedSize(DluSize(258, 160));
+    hintButton_ = new CBitmapButton(this);
+    hintButton_->setObjectName(QStringLiteral("hintButton"));
+    hintButton_->setGeometry(DluRect(42, 124, 55, 30));
+    hintButton_->AutoLoad(QStringLiteral("TIPP"));
+    hintButton_->raise();
+    hintButton_->show();
+    setTabOrder(&tryAgain_, hintButton_);
+    hintRunner_ = [this, taskText, hint] {
+        CHintDlg dialog(taskText, hint, this);
+        dialog.exec();
+    };
+    connect(hintButton_, &QAbstractButton::clicked, this, [this] {
+        if (hintRunner_)
+            hintRunner_();
+        hintButton_->setFocus();
+    });
 }

@@ -3,6 +3,10 @@
 #include "feedback/CBitmapButton.h"
 #include "feedback/CDialog.h"
 
+#include <functional>
+
+struct Hint;
+
 // Tells the child in pictures that the answer was wrong and offers two
 // choices: solve (IDOK) or try again (IDCANCEL, also Escape and the close
 // box).  The solve button has the focus at start, so Enter solves.
@@ -13,6 +17,14 @@ public:
 
     CBitmapButton& SolveButton() { return solve_; }
     CBitmapButton& TryAgainButton() { return tryAgain_; }
+    // nullptr until SetHint gave the dialog its third button.
+    CBitmapButton* HintButton() { return hintButton_; }
+
+    // Adds the button "Tipp", which shows the hint for the task over this
+    // dialog; the child then chooses as before.
+    void SetHint(const QString& taskText, const Hint& hint);
+    // Opens the hint window; tests answer it without a nested event loop.
+    void SetHintRunner(std::function<void()> runner) { hintRunner_ = std::move(runner); }
 
 protected:
     bool OnInitDialog();
@@ -22,4 +34,6 @@ private:
 
     CBitmapButton tryAgain_;
     CBitmapButton solve_;
+    CBitmapButton* hintButton_ = nullptr;
+    std::function<void()> hintRunner_;
 };

@@ -1,9 +1,10 @@
 #include "settings/COptionsSheet.h"
 
-#include "settings/CWinApp.h"
+#include "settings/CLearningAidsPage.h"
 #include "settings/CMyPropertyPage1.h"
 #include "settings/CMyPropertyPage3.h"
 #include "settings/CMyPropertyPage4.h"
+#include "settings/CWinApp.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -23,7 +24,8 @@ COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
     , rewardPage_(new CMyPropertyPage1(app, tabs_))
     , countsPage_(new CMyPropertyPage3(app, tabs_))
     , backgroundPage_(new CMyPropertyPage4(app, tabs_))
-    , pages_ { rewardPage_, countsPage_, backgroundPage_ }
+    , aidsPage_(new CLearningAidsPage(app, tabs_))
+    , pages_ { rewardPage_, countsPage_, backgroundPage_, aidsPage_ }
 {
     setWindowTitle(QStringLiteral("Einstellungen"));
     setWindowModality(Qt::WindowModal);

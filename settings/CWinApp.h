@@ -4,13 +4,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class SoundPlayer;
+class Speaker;
 
 // What every window reaches through the application object: the profile,
-// the one sound player and the help viewer.  It lives below the windows and
-// needs no Qt; CTrainerApp (app/) is the real one, tests build one over a
-// temporary profile and a recording player.
+// the one sound player, the speaker that reads aloud and the help viewer.
+// It lives below the windows and needs no Qt; CTrainerApp (app/) is the real
+// one, tests build one over a temporary profile and a recording player.
 class CWinApp : public Profile {
 public:
     // Help commands, numbered as the help contexts in the topics expect.
@@ -18,6 +20,8 @@ public:
     static constexpr std::uint32_t HELP_FINDER = 11;
 
     using HelpHandler = std::function<void(std::uint32_t data, std::uint32_t command)>;
+    // Makes the speaker on first use (see Voice()).
+    using SpeakerFactory = std::function<std::shared_ptr<Speaker>()>;
 
     CWinApp(Profile& store, SoundPlayer& sound)
         : store_(store)
@@ -58,10 +62,22 @@ public:
     void SetHelpHandler(HelpHandler handler) { helpHandler_ = std::move(handler); }
 
     SoundPlayer& Sound() { return sound_; }
+
+    // The voice that reads aloud, made at its first use, so nothing of it
+    // exists while reading aloud is off.  nullptr without a factory.
+    Speaker* Voice()
+    {
+        if (!speaker_ && speakerFactory_)
+            speaker_ = speakerFactory_();
+        return speaker_.get();
+    }
+    void SetSpeakerFactory(SpeakerFactory factory) { speakerFactory_ = std::move(factory); }
     Profile& Store() { return store_; }
 
 private:
     Profile& store_;
     SoundPlayer& sound_;
     HelpHandler helpHandler_;
+    SpeakerFactory speakerFactory_;
+    std::shared_ptr<Speaker> speaker_; // shared: Speaker stays incomplete here
 };

@@ -38,6 +38,7 @@ inline constexpr std::string_view Praise = "Lobe";
 inline constexpr std::string_view Pictures = "Bilder";
 inline constexpr std::string_view BigFont = "BigFont";
 inline constexpr std::string_view SmallFont = "SmallFont";
+inline constexpr std::string_view LearningAids = "Lernhilfen";
 } // namespace Section
 
 namespace Setting {
@@ -70,6 +71,13 @@ inline constexpr NumberedKeys Praise { Section::Praise, "Lob" };
 inline constexpr IntSetting PictureCount { { Section::Pictures, "Anzahl" }, 0 };
 inline constexpr IntSetting BackgroundCount { { Section::Pictures, "AnzahlHinter" }, 0 };
 inline constexpr NumberedKeys Picture { Section::Pictures, "Bild" };
+
+// The learning aids a parent switches on in the page "Lernhilfen", 0 or 1;
+// absent means off, so a profile that never saw the page runs without them.
+inline constexpr IntSetting ReadAloud { { Section::LearningAids, "Vorlesen" }, 0 };
+inline constexpr IntSetting RepeatMissed { { Section::LearningAids, "Wiederholen" }, 0 };
+inline constexpr IntSetting HintButton { { Section::LearningAids, "Tipp" }, 0 };
+inline constexpr IntSetting ShowProgress { { Section::LearningAids, "Fortschritt" }, 0 };
 
 } // namespace Setting
 

@@ -86,6 +86,9 @@ fi
 
 # An own list with known answers: the keyboard cannot read the screen.
 printf '3 + 4 =\r\n7\r\n5 + 2 =\r\n7\r\n9 - 2 =\r\n7\r\n' >"$data/Pilo Eigene Eins.txt"
+# Tasks written as Pilo writes its sums, so the hint draws them as dots.
+printf '8 + 5 = ??\r\n13\r\n6 + 7 = ??\r\n13\r\n4 + 9 = ??\r\n13\r\n' \
+    >"$data/Pilo Eigene Zwei.txt"
 
 # The demo profile with three tasks a run, no sound and the given reward
 # kind (0 picture, 1 joke). The launcher keeps a profile that is there.
@@ -93,6 +96,9 @@ write_profile() {
     sed -e 's/^Aufgaben=.*/Aufgaben=3/' -e 's/^Sound=.*/Sound=0/' \
         -e "s/^Belohnungsart=.*/Belohnungsart=$1/" "$build/data/pilo.INI" >"$config/pilo.INI"
     grep -q "^Belohnungsart=$1" "$config/pilo.INI" || die "the demo profile has no reward kind"
+    if [ -n "${2:-}" ]; then
+        printf '[Lernhilfen]\r\nWiederholen=1\r\nTipp=1\r\nFortschritt=1\r\n' >>"$config/pilo.INI"
+    fi
 }
 
 program_windows() {
@@ -119,7 +125,7 @@ key_pause=0.4
 pilo_pid=
 at_exit 'stop_process "$pilo_pid" KILL'
 start_pilo() {
-    write_profile "$1"
+    write_profile "$@"
     ("${clean_env[@]}" DISPLAY="$DISPLAY" "$launcher" >>"$tmp/pilo.log" 2>&1) &
     pilo_pid=$!
     need_window "^$main_title"
@@ -302,5 +308,32 @@ if command -v pdftoppm >/dev/null; then
 else
     echo "screenshots: pdftoppm is missing (poppler-utils), no worksheet picture" >&2
 fi
+
+echo "== learning aids: the hint and the progress marks"
+start_pilo 3 aids
+open_menu 3
+keys Down Return
+need_window '^Eigene 2'
+need_focus '^Eigene 2'
+keys 1 3 Return Return
+keys 9 Return
+need_window '^Oh! Oooooh!'
+need_focus '^Oh! Oooooh!'
+# Lösen, Nochmal, Tipp
+keys Tab Tab space
+need_window '^Tipp'
+shoot hint.png "$(window_named '^Tipp')"
+need_focus '^Tipp'
+keys Escape
+need_gone '^Tipp'
+need_focus '^Oh! Oooooh!'
+keys Escape
+need_gone '^Oh! Oooooh!'
+need_focus '^Eigene 2'
+keys 1 3 Return Return
+shoot progress.png "$(window_named '^Eigene 2')"
+keys Escape
+need_gone '^Eigene 2'
+quit_pilo
 
 echo "done"

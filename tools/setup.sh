@@ -14,6 +14,8 @@ packages=(
   qt6-wayland weston libweston-10-dev dbus at-spi2-core
   desktop-file-utils appstream dpkg-dev file lintian mandoc man-db bsdextrautils locales
   poppler-utils
+  qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+  qt6-declarative-dev
 )
 
 missing=()

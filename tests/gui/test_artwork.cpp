@@ -77,6 +77,7 @@ void addFaceRows()
     QTest::newRow("HILFE on the exercise window") << "HELPBUTTON" << QSize(79, 44);
     QTest::newRow("Lösen after a wrong answer") << "LOESEN" << QSize(87, 44);
     QTest::newRow("Nochmal after a wrong answer") << "NOCHMALS" << QSize(87, 44);
+    QTest::newRow("Tipp after a wrong answer") << "TIPP" << QSize(87, 44);
     QTest::newRow("Ok in the sound dialog") << "OK2" << QSize(87, 44);
     QTest::newRow("Ende in the sound dialog") << "CANCEL2" << QSize(87, 44);
 }

@@ -94,6 +94,7 @@ void TestHelp::everyContextHasItsTopic_data()
     QTest::newRow("reward page") << 131177u << "einstellungen.html";
     QTest::newRow("counts page") << 131179u << "einstellungen.html";
     QTest::newRow("background page") << 131180u << "einstellungen.html";
+    QTest::newRow("learning aids page") << 131181u << "lernhilfen.html";
 }
 
 void TestHelp::everyContextHasItsTopic()

@@ -1,12 +1,14 @@
 #include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 
+#include "settings/CLearningAidsPage.h"
 #include "settings/CMyPropertyPage1.h"
 #include "settings/CMyPropertyPage3.h"
 #include "settings/CMyPropertyPage4.h"
 #include "settings/COptionsSheet.h"
 #include "settings/SortedListWidget.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +72,8 @@ private slots:
     void closingWithoutOk();
     void failedWriteToldOnce_data();
     void failedWriteToldOnce();
+    void learningAids_data();
+    void learningAids();
 };
 
 void TestOptionsSheet::looksAsExpected()
@@ -77,10 +81,11 @@ void TestOptionsSheet::looksAsExpected()
     TestApp app;
     COptionsSheet sheet(app);
     QCOMPARE(sheet.windowTitle(), QStringLiteral("Einstellungen"));
-    QCOMPARE(sheet.Tabs()->count(), 3);
+    QCOMPARE(sheet.Tabs()->count(), 4);
     QCOMPARE(sheet.Tabs()->tabText(0), QStringLiteral("Belohnungsart"));
     QCOMPARE(sheet.Tabs()->tabText(1), QStringLiteral("Witze-/Aufgabenanzahl"));
     QCOMPARE(sheet.Tabs()->tabText(2), QStringLiteral("Hintergrundbild"));
+    QCOMPARE(sheet.Tabs()->tabText(3), QStringLiteral("Lernhilfen"));
     QCOMPARE(sheet.Tabs()->currentIndex(), 0);
     QCOMPARE(sheet.OkButton()->text(), QStringLiteral("OK"));
     QCOMPARE(sheet.CancelButton()->text(), QStringLiteral("Abbruch"));
@@ -92,6 +97,7 @@ void TestOptionsSheet::looksAsExpected()
     QVERIFY(sheet.RewardPage()->WasShown());
     QVERIFY(!sheet.CountsPage()->WasShown());
     QVERIFY(!sheet.BackgroundPage()->WasShown());
+    QVERIFY(!sheet.AidsPage()->WasShown());
 }
 
 void TestOptionsSheet::rewardKind_data()
@@ -291,6 +297,7 @@ void TestOptionsSheet::help_data()
     QTest::newRow("Belohnungsart") << 0 << 131177u;
     QTest::newRow("Witze-/Aufgabenanzahl") << 1 << 131179u;
     QTest::newRow("Hintergrundbild") << 2 << 131180u;
+    QTest::newRow("Lernhilfen") << 3 << 131181u;
 }
 
 void TestOptionsSheet::help()
@@ -352,6 +359,7 @@ void TestOptionsSheet::failedWriteToldOnce_data()
 
     QTest::newRow("first page only") << 1 << 1;
     QTest::newRow("all three pages") << 3 << 5;
+    QTest::newRow("with the learning aids") << 4 << 9;
 }
 
 // Every write is still tried, but the parent hears about it once.
@@ -372,6 +380,64 @@ void TestOptionsSheet::failedWriteToldOnce()
     QCOMPARE(int(app.profile.attempts.size()), attempted);
     QCOMPARE(notices.texts, QStringList { kReadOnlyFailure });
     QVERIFY(!sheet.isVisible());
+}
+
+void TestOptionsSheet::learningAids_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("showPage");
+    QTest::addColumn<QString>("clicks"); // object names of the boxes clicked
+    QTest::addColumn<QStringList>("written");
+
+    const QStringList allOff { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=0",
+        "Lernhilfen/Tipp=0", "Lernhilfen/Fortschritt=0" };
+    QTest::newRow("page never shown writes none of its keys")
+        << QStringList { "Lernhilfen/Tipp=1" } << false << QString() << QStringList {};
+    QTest::newRow("shown with nothing stored writes all four as 0")
+        << QStringList {} << true << QString() << allOff;
+    QTest::newRow("stored values shown and kept")
+        << QStringList { "Lernhilfen/Vorlesen=1", "Lernhilfen/Fortschritt=1" } << true << QString()
+        << QStringList { "Lernhilfen/Vorlesen=1", "Lernhilfen/Wiederholen=0", "Lernhilfen/Tipp=0",
+               "Lernhilfen/Fortschritt=1" };
+    QTest::newRow("any number but 0 counts as on and is stored as 1")
+        << QStringList { "Lernhilfen/Wiederholen=7" } << true << QString()
+        << QStringList { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=1", "Lernhilfen/Tipp=0",
+               "Lernhilfen/Fortschritt=0" };
+    QTest::newRow("clicking switches on and off")
+        << QStringList { "Lernhilfen/Vorlesen=1" } << true << "Vorlesen Tipp"
+        << QStringList { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=0", "Lernhilfen/Tipp=1",
+               "Lernhilfen/Fortschritt=0" };
+}
+
+void TestOptionsSheet::learningAids()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(bool, showPage);
+    QFETCH(QString, clicks);
+    QFETCH(QStringList, written);
+
+    TestApp app;
+    app.profile.Set("Parameter", "Belohnungsart", "9");
+    Store(app.profile, stored);
+    COptionsSheet sheet(app);
+    sheet.show();
+    if (showPage)
+        sheet.Tabs()->setCurrentIndex(3);
+    QCOMPARE(sheet.Tabs()->tabText(3), QStringLiteral("Lernhilfen"));
+    const QString texts[]
+        = { "Aufgaben und Witze vorlesen", "Falsch gelöste Aufgaben am Ende wiederholen",
+              "Tipp-Knopf bei falschen Antworten", "Fortschritt im Übungsfenster zeigen" };
+    const QList<QCheckBox*> boxes = sheet.AidsPage()->findChildren<QCheckBox*>();
+    QCOMPARE(boxes.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(boxes[i]->text(), texts[i]);
+    for (const QString& name : clicks.split(u' ', Qt::SkipEmptyParts)) {
+        auto* box = sheet.AidsPage()->findChild<QCheckBox*>(name);
+        QVERIFY(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+    sheet.OkButton()->click();
+    QCOMPARE(Written(app.profile.Writes()), written);
 }
 
 QTEST_MAIN(TestOptionsSheet)
