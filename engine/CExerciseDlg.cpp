@@ -356,6 +356,9 @@ void CExerciseDlg::OnWrongAnswer()
     if (ended_)
         return;
     if (choice == IDCANCEL) {
+        // The dialog's question ends with the dialog.
+        if (aids_)
+            aids_->Stop();
         answer_->clear();
         answer_->setFocus();
         if (soundOn_ != 0)
