@@ -63,9 +63,9 @@ private:
 
 void TestLearningAids::allOffMakesNothing()
 {
+    QStringList said;
     ExerciseRun r;
     int speakersMade = 0;
-    QStringList said;
     RecordingSpeaker::Install(r.app, said, &speakersMade);
     r.app.profile.Set("Parameter", "Aufgaben", "2");
     r.app.profile.Set("Lernhilfen", "Vorlesen", "0");
@@ -216,8 +216,9 @@ void TestLearningAids::everyKindIsSaidInWords_data()
 void TestLearningAids::everyKindIsSaidInWords()
 {
     QFETCH(int, kind);
-    ExerciseRun r;
+    // Before the run: the window's speaker writes into it until it is gone.
     QStringList said;
+    ExerciseRun r;
     RecordingSpeaker::Install(r.app, said);
     r.app.profile.Set("Parameter", "Aufgaben", "1");
     SwitchOn(r.app.profile, { "Vorlesen" });
@@ -234,8 +235,9 @@ void TestLearningAids::everyKindIsSaidInWords()
 // F5, and silence when the window closes.
 void TestLearningAids::oneRunSaidAloud()
 {
-    ExerciseRun r;
+    // Before the run: the window's speaker writes into it until it is gone.
     QStringList said;
+    ExerciseRun r;
     RecordingSpeaker::Install(r.app, said);
     r.app.profile.Set("Parameter", "Aufgaben", "2");
     r.app.profile.Set("Lobe", "Anzahl", "1");
