@@ -33,6 +33,7 @@ on_failure show_logs
 cp -r "$build/data" "$tmp/data"
 printf '3 + 4 = ?\r\n7\r\n' >"$tmp/data/Pilo Eigene Eins.txt"
 mkdir -p "$tmp/config" "$tmp/run" "$tmp/spd-log"
+chmod 700 "$tmp/run"
 printf '[Parameter]\r\nAufgaben=1\r\nBelohnungsart=3\r\nSound=0\r\n' >"$tmp/config/pilo.INI"
 printf '[Lernhilfen]\r\nVorlesen=1\r\n' >>"$tmp/config/pilo.INI"
 
