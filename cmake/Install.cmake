@@ -151,7 +151,10 @@ endif()
 # the PulseAudio client built into libqt6multimedia6, whose media plugins ship
 # in that package too; shlibdeps finds both libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Reading aloud (a learning aid, off unless a parent switches it on) speaks
+# through Qt's speech-dispatcher plugin; without it Pilo stays silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "pulseaudio | pipewire-pulse, qt6-speech-speechd-plugin, speech-dispatcher")
 # Lazy binding leaves the program's symbol table writable while it runs.
 target_link_options(pilo PRIVATE -Wl,-z,relro,-z,now)
 include(CPack)

@@ -409,6 +409,9 @@ void CExerciseDlg::ShowRepeat()
     taskLine_->setText(QString::fromStdString(repeatTask_));
     promptText_ = QString::fromUtf8(ExerciseAids::kRepeatPrompt);
     ShowPrompt();
+    // With the prompt, so the description changes even when the task asked
+    // again is the one just solved.
+    Announce(promptText_ + QLatin1Char(' ') + taskLine_->text());
     answered_ = false;
 }
 

@@ -1,9 +1,10 @@
 #include "engine/ExerciseAids.h"
 
-#include "settings/CWinApp.h"
 #include "engine/ProgressMarks.h"
 #include "engine/TaskSpeech.h"
 #include "feedback/CDialog.h"
+#include "feedback/Speaker.h"
+#include "settings/CWinApp.h"
 #include "settings/LearningAids.h"
 
 #include <QShortcut>

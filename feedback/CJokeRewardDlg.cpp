@@ -6,6 +6,7 @@
 #include "feedback/JokeFile.h"
 #include "feedback/RewardWindow.h"
 #include "feedback/SoundPlayer.h"
+#include "feedback/Speaker.h"
 #include "settings/LearningAids.h"
 
 #include <QFontMetrics>

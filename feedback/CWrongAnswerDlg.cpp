@@ -79,6 +79,7 @@ void CWrongAnswerDlg::SetHint(const QString& taskText, const Hint& hint)
     hintButton_->setObjectName(QStringLiteral("hintButton"));
     hintButton_->setGeometry(DluRect(42, 124, 55, 30));
     hintButton_->AutoLoad(QStringLiteral("TIPP"));
+    hintButton_->setAccessibleDescription(accessibleDescription());
     hintButton_->raise();
     hintButton_->show();
     setTabOrder(&tryAgain_, hintButton_);

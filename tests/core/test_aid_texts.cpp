@@ -150,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(Hint, HintDots,
         HintCase {
             "own word shows whole letters", "Hauptstadt von Österreich?", "Wien", "digits Wi??" },
         HintCase { "umlauts stay whole", "Farbe?", "grün", "digits gr??" },
-        HintCase { "huge number is no task", "123456789012 + 1 = ?", "1", "digits ?" }),
+        HintCase { "huge number is no task", "123456789012 + 1 = ?", "1", "digits ?" },
+        HintCase { "own line as long as a list may hold", std::string(10000, '1') + " + 1 = ?",
+            "12", "digits 1?" }),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& c : name)

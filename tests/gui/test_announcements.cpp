@@ -3,6 +3,7 @@
 // reports events only while its bridge is connected to an accessibility bus,
 // so this test runs on X through tests/tools/with_a11y_bus.sh.
 #include "ExerciseRun.h"
+#include "engine/Hint.h"
 #include "feedback/CWrongAnswerDlg.h"
 
 #include <QAccessible>
@@ -53,6 +54,7 @@ private slots:
     void init() { heard.clear(); }
 
     void rightAndWrongAnswers();
+    void repeatedTaskHeard();
     void wrongAnswerQuestion();
 };
 
@@ -83,12 +85,32 @@ void AnnouncementsTest::rightAndWrongAnswers()
         QStringLiteral("Antwort"));
 }
 
-// The question is pictured; the window and both buttons carry it in words.
+// A missed task asked again at the end is heard with its prompt, though
+// its text is the one the field described last.
+void AnnouncementsTest::repeatedTaskHeard()
+{
+    InTemporaryDir dir;
+    ExerciseRun run;
+    run.app.profile.Set("Parameter", "Aufgaben", "1");
+    run.app.profile.Set("Lernhilfen", "Wiederholen", "1");
+    run.wrongReplies = { CDialog::IDOK };
+    CExerciseDlg& dlg = run.Open(32772);
+    const QString task = run.TaskLine();
+    run.Type(run.Expected() + "1");
+    run.Ok();
+    run.Ok();
+    QCOMPARE(run.TaskLine(), task);
+    QCOMPARE(HeardFrom(dlg.AnswerField()),
+        (QStringList { task, QStringLiteral("Diese Aufgabe üben wir nochmal ! ") + task }));
+}
+
+// The question is pictured; the window and its buttons carry it in words.
 void AnnouncementsTest::wrongAnswerQuestion()
 {
     CWrongAnswerDlg dlg;
-    for (QObject* object :
-        std::initializer_list<QObject*> { &dlg, &dlg.SolveButton(), &dlg.TryAgainButton() }) {
+    dlg.SetHint(QStringLiteral("8 + 5 = ??"), HintFor("8 + 5 = ??", "13"));
+    for (QObject* object : std::initializer_list<QObject*> {
+             &dlg, &dlg.SolveButton(), &dlg.TryAgainButton(), dlg.HintButton() }) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(object);
         QVERIFY(access);
         QCOMPARE(access->text(QAccessible::Description), kQuestion);

@@ -38,6 +38,8 @@ for need in fonts-liberation qt6-translations-l10n libqt6svg6 libqt6widgets6 lib
     libc6 libstdc++6; do
     check "depends on $need" grep -qxF "$need" <<<"$names"
 done
+recommends=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$(field Recommends)")
+check "recommends the speech plugin" grep -qxF qt6-speech-speechd-plugin <<<"$recommends"
 
 echo "== contents"
 dpkg-deb -c "$deb" >"$tmp/contents"
