@@ -34,6 +34,9 @@ COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
     tabs_->setCurrentIndex(0);
     // The pages' resources are about 280 x 150 dialog units.
     tabs_->setMinimumSize(420, 244);
+    // Four tab titles are wider than that: the sheet grows to show them
+    // all rather than hide the first behind scroll arrows.
+    tabs_->setUsesScrollButtons(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

@@ -86,8 +86,9 @@ fi
 
 # An own list with known answers: the keyboard cannot read the screen.
 printf '3 + 4 =\r\n7\r\n5 + 2 =\r\n7\r\n9 - 2 =\r\n7\r\n' >"$data/Pilo Eigene Eins.txt"
-# Tasks written as Pilo writes its sums, so the hint draws them as dots.
-printf '8 + 5 = ??\r\n13\r\n6 + 7 = ??\r\n13\r\n4 + 9 = ??\r\n13\r\n' \
+# A task written as Pilo writes its sums, so the hint draws it as dots; the
+# same one thrice, so the README's picture shows it whichever is drawn.
+printf '8 + 5 = ??\r\n13\r\n8 + 5 = ??\r\n13\r\n8 + 5 = ??\r\n13\r\n' \
     >"$data/Pilo Eigene Zwei.txt"
 
 # The demo profile with three tasks a run, no sound and the given reward
@@ -309,8 +310,18 @@ else
     echo "screenshots: pdftoppm is missing (poppler-utils), no worksheet picture" >&2
 fi
 
-echo "== learning aids: the hint and the progress marks"
+echo "== learning aids: their page, the hint and the progress marks"
 start_pilo 3 aids
+# "Optionen" -> "Einstellungen", then to the fourth page.
+open_menu 4
+keys Down Return
+need_window '^Einstellungen'
+need_focus '^Einstellungen'
+keys ctrl+Tab ctrl+Tab ctrl+Tab
+shoot learning-aids.png "$(window_named '^Einstellungen')"
+keys Escape
+need_gone '^Einstellungen'
+focus_window "^$main_title" || die "stopped"
 open_menu 3
 keys Down Return
 need_window '^Eigene 2'
@@ -319,6 +330,7 @@ keys 1 3 Return Return
 keys 9 Return
 need_window '^Oh! Oooooh!'
 need_focus '^Oh! Oooooh!'
+shoot wrong-answer-hint.png "$(window_named '^Eigene 2')" "$(window_named '^Oh! Oooooh!')"
 # Lösen, Nochmal, Tipp
 keys Tab Tab space
 need_window '^Tipp'

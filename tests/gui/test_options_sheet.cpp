@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -98,6 +99,10 @@ void TestOptionsSheet::looksAsExpected()
     QVERIFY(!sheet.CountsPage()->WasShown());
     QVERIFY(!sheet.BackgroundPage()->WasShown());
     QVERIFY(!sheet.AidsPage()->WasShown());
+    // Every tab title in full, none behind scroll arrows.
+    const QTabBar* bar = sheet.Tabs()->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
 }
 
 void TestOptionsSheet::rewardKind_data()
