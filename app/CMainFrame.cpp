@@ -40,6 +40,8 @@ constexpr MenuEntry kOptionsMenu[] = {
         "Schreibt und prüft die Aufgabenlisten des Menüs \"Eigene\"." },
     { Command::PrintWorksheet, "Arbeitsblatt drucken...",
         "Druckt Aufgaben einer Übung mit Lösungsblatt oder speichert sie als PDF." },
+    { Command::Progress, "Fortschritt...",
+        "Zeigt, was Ihr Kind geübt hat und welche Aufgaben ihm noch schwerfallen." },
 };
 
 constexpr MenuEntry kHelpMenu[] = {

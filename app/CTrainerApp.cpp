@@ -29,6 +29,7 @@ CTrainerApp::CTrainerApp(int& argc, char** argv)
     LoadTranslations();
     SetHelpHandler([this](quint32 data, quint32 command) { ShowHelp(data, command); });
     SetSpeakerFactory([] { return std::make_shared<QtSpeaker>(); });
+    SetRecorder(&(TrainerAppParts::recorder));
     dialogs_ = DialogRunner::Real(*this, [this]() -> QWidget* { return frame_.get(); });
 }
 
@@ -105,6 +106,9 @@ void CTrainerApp::OnCommand(int id)
         break;
     case Command::PrintWorksheet:
         run(dialogs_.worksheet);
+        break;
+    case Command::Progress:
+        run(dialogs_.progress);
         break;
     case Command::OwnExercisesHelp:
     case Command::Internet:

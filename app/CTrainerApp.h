@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 #include "app/DialogRunner.h"
 #include "feedback/QtSoundPlayer.h"
+#include "progress/ProgressRecorder.h"
 #include "settings/IniProfile.h"
 
 #include <QApplication>
@@ -20,10 +21,13 @@ class QTranslator;
 struct TrainerAppParts {
     TrainerAppParts()
         : profile(DefaultProfilePath(), true)
+        , recorder(ProgressStore::DefaultPath())
     {
     }
     IniProfile profile;
     QtSoundPlayer player;
+    // Opens its file at the first recorded answer, not before.
+    ProgressRecorder recorder;
 };
 
 // The program: Qt's application object and the profile, sound and help that

@@ -19,4 +19,5 @@ constexpr int SmallFont = 32809;
 // The parents' group at the end of "Optionen".
 constexpr int EditOwnLists = 32901;
 constexpr int PrintWorksheet = 32902;
+constexpr int Progress = 32890;
 } // namespace Command

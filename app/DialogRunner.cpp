@@ -11,6 +11,7 @@
 #include "feedback/CJokeRewardDlg.h"
 #include "feedback/CPictureRewardDlg.h"
 #include "feedback/CSoundDlg.h"
+#include "progress/CProgressDlg.h"
 #include "settings/COptionsSheet.h"
 #include "settings/CPraiseListDlg.h"
 
@@ -59,6 +60,7 @@ DialogRunner DialogRunner::Real(CWinApp& app, ParentFinder parent)
     runner.sound = WithApp<CSoundDlg>(app, parent);
     runner.ownExercises = WithApp<COwnExercisesDlg>(app, parent);
     runner.worksheet = WithApp<CWorksheetDlg>(app, parent);
+    runner.progress = WithApp<CProgressDlg>(app, parent);
     runner.about = Plain<CAboutDlg>(parent);
     runner.contact = Plain<CContactDlg>(parent);
     runner.displayFont = [app = &app, parent](const DisplayStyleSection& style) {

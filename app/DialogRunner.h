@@ -20,6 +20,7 @@ struct DialogRunner {
     std::function<void()> about;
     std::function<void()> contact;
     std::function<void()> sound;
+    std::function<void()> progress;
     std::function<void(const DisplayStyleSection& style)> displayFont;
     std::function<void()> ownExercises;
     std::function<void()> worksheet;

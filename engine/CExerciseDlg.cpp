@@ -8,6 +8,7 @@
 #include "feedback/CWrongAnswerDlg.h"
 #include "feedback/Dib.h"
 #include "feedback/SoundPlayer.h"
+#include "engine/RunRecorder.h"
 #include "settings/CLimitDlg.h"
 #include "settings/DisplayStyle.h"
 
@@ -28,6 +29,9 @@ namespace {
 const QString kSolvePrompt = QStringLiteral("Löse obige Aufgabe !");
 const QString kBackground = QStringLiteral("BackGround.bmp");
 const QColor kControlBackground(0, 0, 255);
+
+// Where a run goes that is not recorded.
+NoRecorder g_noRecorder;
 
 QString FromUtf8(std::string_view text)
 {
@@ -54,6 +58,7 @@ CExerciseDlg::CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* paren
     , kind_(kind)
     , entryMode_(entryMode)
     , catalogueEntry_(FindExerciseKind(kind))
+    , recorder_(&g_noRecorder)
     , ok_(this)
     , help_(this)
     , cancel_(this)
@@ -165,6 +170,9 @@ int CExerciseDlg::exec()
 
 void CExerciseDlg::done(int r)
 {
+    // "Ende" ends here without the close request, so the record ends here too.
+    if (!ended_)
+        recorder_->RunEnded(answered_ && tasksShown_ >= taskTarget_, rewarded_);
     ended_ = true;
     if (aids_)
         aids_->Stop();
@@ -197,6 +205,11 @@ bool CExerciseDlg::OnInitDialog()
     praiseCount_ = app_.Read(Setting::PraiseCount);
     taskTarget_ = app_.Read(Setting::Tasks);
     soundOn_ = app_.Read(Setting::Sound);
+    // The one aid that is on unless a parent switches it off.
+    if (app_.Read(Setting::Record) != 0)
+        recorder_ = &app_.Recorder();
+    recorder_->RunStarted(kind_,
+        catalogueEntry_ ? std::string(catalogueEntry_->menuText) : std::string(), taskTarget_);
 
     answer_->clear();
     rightCount_ = 0;
@@ -250,6 +263,7 @@ void CExerciseDlg::NextTask()
     if (ended_)
         return;
     ++tasksShown_;
+    recorder_->TaskShown(*taskText_, *expectedAnswer_);
     if (aids_)
         aids_->TaskShown(*taskText_, *expectedAnswer_);
 }
@@ -331,7 +345,9 @@ void CExerciseDlg::OnOK()
         return;
     }
     typedAnswer_ = answer_->text();
-    if (typedAnswer_ == QString::fromStdString(*expectedAnswer_)) {
+    const bool right = typedAnswer_ == QString::fromStdString(*expectedAnswer_);
+    recorder_->Answered(typedAnswer_.toStdString(), right);
+    if (right) {
         ShowAnswered();
         ShowPraise();
         answered_ = true;
@@ -365,6 +381,7 @@ void CExerciseDlg::OnWrongAnswer()
             app_.Sound().Play(QStringLiteral("gemein.wav"));
         return;
     }
+    recorder_->Solved();
     answer_->setText(QString::fromStdString(*expectedAnswer_));
     if (soundOn_ != 0)
         app_.Sound().Play(QStringLiteral("drum.wav"));
@@ -443,6 +460,7 @@ void CExerciseDlg::RequestClose()
         return;
     const bool earned = rightCount_ == taskTarget_ && rightCount_ != 0;
     app_.Write(Setting::RewardDue.key, earned ? 1 : 0);
+    rewarded_ = earned;
     done(IDCANCEL);
 }
 

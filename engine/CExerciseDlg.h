@@ -17,6 +17,7 @@ class CWinApp;
 class ExerciseAids;
 class QLabel;
 class QLineEdit;
+class RunRecorder;
 struct ExerciseKind;
 
 // One exercise run: shows the tasks of one kind one after another, checks
@@ -116,6 +117,7 @@ private:
     const int entryMode_;
     const ExerciseKind* catalogueEntry_;
     Seams seams_;
+    RunRecorder* recorder_;
 
     QLabel* promptLine_ = nullptr;
     QLabel* taskLine_ = nullptr;
@@ -148,6 +150,7 @@ private:
     std::string repeatTask_;
     std::string repeatAnswer_;
 
+    bool rewarded_ = false;
     bool started_ = false;
     bool ended_ = false;
     bool focusGiven_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RunRecorder.h"
 #include "settings/Profile.h"
 
 #include <cstdint>
@@ -72,6 +73,9 @@ public:
         return speaker_.get();
     }
     void SetSpeakerFactory(SpeakerFactory factory) { speakerFactory_ = std::move(factory); }
+    // Where exercise runs are recorded; one that keeps nothing until set.
+    RunRecorder& Recorder() { return recorder_ ? *recorder_ : noRecorder_; }
+    void SetRecorder(RunRecorder* recorder) { recorder_ = recorder; }
     Profile& Store() { return store_; }
 
 private:
@@ -80,4 +84,6 @@ private:
     HelpHandler helpHandler_;
     SpeakerFactory speakerFactory_;
     std::shared_ptr<Speaker> speaker_; // shared: Speaker stays incomplete here
+    RunRecorder* recorder_ = nullptr;
+    NoRecorder noRecorder_;
 };

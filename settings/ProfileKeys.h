@@ -79,6 +79,9 @@ inline constexpr IntSetting RepeatMissed { { Section::LearningAids, "Wiederholen
 inline constexpr IntSetting HintButton { { Section::LearningAids, "Tipp" }, 0 };
 inline constexpr IntSetting ShowProgress { { Section::LearningAids, "Fortschritt" }, 0 };
 
+// Every run is recorded unless a parent switches it off.
+inline constexpr IntSetting Record { { Section::LearningAids, "Aufzeichnen" }, 1 };
+
 } // namespace Setting
 
 // The ten keys of a display style section (Section::BigFont or

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   qt6-translations-l10n qt6-l10n-tools qt6-image-formats-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

@@ -9,28 +9,36 @@
 #include "app/CHelpViewer.h"
 #include "app/CMainFrame.h"
 #include "app/CTrainerApp.h"
+#include "app/Commands.h"
 #include "engine/CExerciseDlg.h"
+#include "engine/OwnExerciseFile.h"
 #include "feedback/CJokeRewardDlg.h"
 #include "feedback/CPictureRewardDlg.h"
 #include "feedback/CWrongAnswerDlg.h"
+#include "progress/CProgressDlg.h"
+#include "progress/ProgressStore.h"
 #include "settings/CLimitDlg.h"
 #include "settings/CMyPropertyPage4.h"
 #include "settings/COptionsSheet.h"
 #include "settings/SortedListWidget.h"
 
+#include <QBarSet>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSqlQuery>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -178,6 +186,7 @@ private slots:
     void cancelWritesNothing();
     void hostileProfile_data();
     void hostileProfile();
+    void progressOfTwoRuns();
     void exitThroughTheMenu();
 
 private:
@@ -778,6 +787,159 @@ void TestEndToEnd::hostileProfile()
         QVERIFY2(after.startsWith(bytes), "bytes of the old profile were lost");
 }
 
+// RFC 4180 fields of one CSV text: quoted fields may hold commas, doubled
+// quotes and line ends.
+QList<QStringList> ParseCsv(const QString& text)
+{
+    QList<QStringList> lines;
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields << field;
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            fields << field;
+            field.clear();
+            lines << fields;
+            fields.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return lines;
+}
+
+// Two runs of "Aufgaben kleiner 10", one perfect and one with a miss solved
+// by "Lösen", found in the record and in the progress window, whose CSV and
+// own list are read back.
+void TestEndToEnd::progressOfTwoRuns()
+{
+    // A record of its own: the other tests' runs are set aside.
+    const QString path = ProgressStore::DefaultPath();
+    app_.Recorder().Release();
+    for (const char* suffix : { "", "-wal", "-shm" })
+        QFile::remove(path + suffix);
+
+    UserScript& s = *script_;
+    Choose(32772);
+    for (int task = 0; task < 3; ++task)
+        AnswerRight(
+            QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });
+    AcceptReward(kPictureTitle);
+    Choose(32772);
+    auto missed = std::make_shared<QString>();
+    s.Then(
+        "a task to miss", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
+        [this, missed] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            *missed = dlg->TaskLine()->text();
+            tasks_.append(*missed);
+            QTest::keyClicks(dlg->AnswerField(), QString::number(SumOf(*missed).toInt() + 1));
+            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+        });
+    s.Then(
+        "the wrong-answer window", [] { return ActiveModal<CWrongAnswerDlg>(); },
+        [] {
+            QTest::mouseClick(
+                ButtonNamed(ActiveModal<CWrongAnswerDlg>(), QStringLiteral("Lösen")),
+                Qt::LeftButton);
+        });
+    s.Then(
+        "the solution shown",
+        [] {
+            CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
+            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+        },
+        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->OkButton(), Qt::LeftButton); });
+    for (int task = 0; task < 2; ++task)
+        AnswerRight(
+            QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });
+
+    QTemporaryDir out;
+    const QString csvPath = out.filePath("fortschritt.csv");
+    Choose(Command::Progress);
+    s.Then(
+        "the progress window", [] { return ActiveModal<CProgressDlg>(); },
+        [this, &s, missed, csvPath] {
+            CProgressDlg* window = ActiveModal<CProgressDlg>();
+            s.Expect(window->windowTitle() == QStringLiteral("Fortschritt"), window->windowTitle());
+            // Today: six tasks, five right at the first try.
+            const int today = int(window->ChartCategories().size()) - 1;
+            s.Expect(window->TaskBars()->at(today) == 6.0,
+                QStringLiteral("bar of today %1").arg(window->TaskBars()->at(today)));
+            const QList<QPointF> points = window->ShareLine()->points();
+            s.Expect(points.size() == 1 && qFuzzyCompare(points[0].y(), 500.0 / 6),
+                QStringLiteral("%1 chart points").arg(points.size()));
+            QTableWidget* table = window->MissedTable();
+            s.Expect(table->rowCount() == 1 && table->item(0, 0)->text() == *missed,
+                "missed task at the top: " + (table->rowCount() ? table->item(0, 0)->text() : ""));
+            // "a + b = ?": row a, column b.
+            const QStringList parts = missed->split(' ');
+            const int a = parts.value(0).toInt();
+            const int b = parts.value(2).toInt();
+            const int asked = int(tasks_.count(*missed));
+            const QString tip = window->FactTable()->item(a, b)->toolTip();
+            s.Expect(tip.endsWith(QStringLiteral("%1-mal gefragt, %2-mal gleich richtig")
+                                      .arg(asked)
+                                      .arg(asked - 1)),
+                "grid cell " + tip);
+            window->DialogSeams().askCsvPath = [csvPath](const QString&) { return csvPath; };
+            window->DialogSeams().askOwnList = [](const QStringList&) { return 3; };
+            window->DialogSeams().confirm = [](const QString&) { return true; };
+            QTest::mouseClick(window->CsvButton(), Qt::LeftButton);
+            QTest::mouseClick(window->OwnListButton(), Qt::LeftButton);
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+    QVERIFY(Run());
+
+    // The record: two runs, the first rewarded, six tasks with one solved.
+    ProgressStore store(path);
+    QCOMPARE(store.Open(false), ProgressStore::State::Ready);
+    QSqlQuery query(store.Database());
+    QVERIFY(query.exec("SELECT finished, rewarded, task_target FROM runs ORDER BY id"));
+    QStringList runs;
+    while (query.next())
+        runs << query.value(0).toString() + query.value(1).toString() + query.value(2).toString();
+    QCOMPARE(runs, (QStringList { "113", "103" }));
+    QVERIFY(query.exec("SELECT task, outcome FROM tasks ORDER BY id"));
+    QStringList recorded;
+    while (query.next())
+        recorded << query.value(0).toString() + '|' + query.value(1).toString();
+    QCOMPARE(recorded,
+        (QStringList { tasks_[0] + "|0", tasks_[1] + "|0", tasks_[2] + "|0", *missed + "|2",
+            tasks_[4] + "|0", tasks_[5] + "|0" }));
+
+    // The CSV: a header and one line per task, the missed one with its solution.
+    QFile csv(csvPath);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QStringList> lines = ParseCsv(QString::fromUtf8(csv.readAll()));
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0].value(8), QStringLiteral("Aufgabe"));
+    QCOMPARE(lines[4].value(8), *missed);
+    QCOMPARE(lines[4].value(9), SumOf(*missed));
+    QCOMPARE(lines[4].value(11), QStringLiteral("gelöst mit Lösen"));
+
+    // The own list "Eigene 4" holds the missed task and its answer.
+    OwnExerciseList list;
+    QVERIFY(ReadOwnExerciseFile("Pilo Eigene Vier.txt", list));
+    QCOMPARE(list.PairCount(), 1);
+    QCOMPARE(QString::fromStdString(PickOwnExercise(list, 0).task), *missed);
+    QCOMPARE(QString::fromStdString(PickOwnExercise(list, 0).answer), SumOf(*missed));
+}
+
 void TestEndToEnd::exitThroughTheMenu()
 {
     QFile file(ProfilePath());
@@ -800,7 +962,10 @@ int main(int argc, char** argv)
 {
     QTemporaryDir config;
     QTemporaryDir data;
+    QTemporaryDir record;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // Every run is recorded: into a folder of the test's own.
+    qputenv("XDG_DATA_HOME", record.path().toLocal8Bit());
     // The program runs in its data folder; a copy, so tests may change it.
     QDirIterator files(QStringLiteral(PILO_DATA_DIR), QDir::Files);
     while (files.hasNext()) {
