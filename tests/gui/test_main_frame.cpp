@@ -187,7 +187,7 @@ void TestMainFrame::menuLayout_data()
                                 << QList<int> { 32802, 32803, 32804, 0, 32805, 0, 32806, 32807 };
     QTest::newRow("Eigene") << "Eigene" << QList<int> { 32811, 32812, 32813, 32814 };
     QTest::newRow("Optionen") << "Optionen"
-                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809, 0, 32901, 32902 };
+                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809, 0, 32901, 32902, 32890 };
     QTest::newRow("Hilfe") << "&Hilfe"
                            << QList<int> { 57667, 0, 32819, 0, 32823, 0, 32826, 32821, 0, 57664 };
 }
@@ -270,6 +270,8 @@ void TestMainFrame::menuEntry_data()
         "Schreibt und prüft die Aufgabenlisten des Menüs \"Eigene\".");
     row(32902, "Arbeitsblatt drucken...",
         "Druckt Aufgaben einer Übung mit Lösungsblatt oder speichert sie als PDF.");
+    row(32890, "Fortschritt...",
+        "Zeigt, was Ihr Kind geübt hat und welche Aufgaben ihm noch schwerfallen.");
     row(57667, "&Hilfethemen", "Listet die Hilfethemen auf.");
     row(32819, "Fragen und Probleme", "Kontaktadresse und Hotline");
     row(32823, "Eigene Übungen", "Informationen zu dem Menü \"Eigene\"");

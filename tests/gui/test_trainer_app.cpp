@@ -132,6 +132,7 @@ void TestTrainerApp::init()
     d.contact = [this] { opened_.append("contact"); };
     d.ownExercises = [this] { opened_.append("own lists"); };
     d.worksheet = [this] { opened_.append("worksheet"); };
+    d.progress = [this] { opened_.append("progress"); };
     // The first checks run with the program's own help; from then on a
     // recorder takes its place.
     const QByteArray test = QTest::currentTestFunction();
@@ -296,6 +297,7 @@ void TestTrainerApp::applicationCommands_data()
     QTest::newRow("Fragen und Probleme") << 32819 << "contact" << 0u;
     QTest::newRow("own list editor") << 32901 << "own lists" << 0u;
     QTest::newRow("worksheet") << 32902 << "worksheet" << 0u;
+    QTest::newRow("Fortschritt") << 32890 << "progress" << 0u;
     QTest::newRow("Eigene Übungen opens topic 98359") << 32823 << "" << 98359u;
     QTest::newRow("Internet opens topic 98357") << 32821 << "" << 98357u;
     QTest::newRow("other programs open topic 98362") << 32826 << "" << 98362u;
