@@ -5,9 +5,9 @@
 #include "settings/CWinApp.h"
 #include "settings/ProfileKeys.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -36,6 +36,8 @@ namespace {
 constexpr int kMostDays = 56;
 constexpr int kMostMonths = 36;
 constexpr int kFactCell = 30;
+constexpr int kFactRow = 19;
+constexpr int kMostLabels = 8;
 
 // Sorts by the value under Qt::UserRole (counts, times as ISO text) rather
 // than by the text shown.
@@ -181,7 +183,7 @@ void CProgressDlg::createLayout()
     layout->addLayout(filterRow);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttonRow);
-    resize(900, 640);
+    resize(760, 540);
 
     connect(period_, &QComboBox::currentIndexChanged, this, &CProgressDlg::Reload);
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] {
@@ -222,6 +224,7 @@ QWidget* CProgressDlg::createMissedTab()
     missed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     missed_->setSelectionBehavior(QAbstractItemView::SelectRows);
     missed_->verticalHeader()->hide();
+    missed_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     missed_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     missed_->setSortingEnabled(true);
     return missed_;
@@ -254,9 +257,10 @@ QWidget* CProgressDlg::createFactTab()
     facts_->setVerticalHeaderLabels(numbers);
     for (QHeaderView* header : { facts_->horizontalHeader(), facts_->verticalHeader() }) {
         header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setDefaultSectionSize(kFactCell);
-        header->setMinimumSectionSize(kFactCell);
+        header->setMinimumSectionSize(kFactRow);
     }
+    facts_->horizontalHeader()->setDefaultSectionSize(kFactCell);
+    facts_->verticalHeader()->setDefaultSectionSize(kFactRow);
     QFont small = facts_->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     for (int a = 0; a < size; ++a)
@@ -453,9 +457,15 @@ void CProgressDlg::FillChart()
     chart_->addSeries(bars);
     chart_->addSeries(shareLine_);
 
-    auto* xAxis = new QBarCategoryAxis;
-    xAxis->append(categories_);
-    xAxis->setLabelsAngle(-90);
+    // Labels on some bars only, counted back from today, so they never crowd.
+    auto* xAxis = new QCategoryAxis;
+    xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    xAxis->setRange(-0.5, count - 0.5);
+    xAxis->setStartValue(-0.5);
+    xAxis->setGridLineVisible(false);
+    const int every = std::max(1, (count + kMostLabels - 1) / kMostLabels);
+    for (int i = (count - 1) % every; i < count; i += every)
+        xAxis->append(categories_[i], i);
     auto* shareAxis = new QValueAxis;
     shareAxis->setRange(0, 100);
     shareAxis->setLabelFormat(QStringLiteral("%d %%"));

@@ -279,7 +279,7 @@ printf '%s\r\n' '2 · 5 =' 10 '3 · 5 =' 15 '4 · 5 =' 21 'Hälfte von 3?' '1½'
 start_pilo 0
 # "Optionen": Up from the first entry wraps round to the parents' group.
 open_menu 4
-keys Up Up Return
+keys Up Up Up Return
 need_window '^Eigene Übungen bearbeiten'
 need_focus '^Eigene Übungen bearbeiten'
 shoot own-lists-editor.png "$(window_named '^Eigene Übungen bearbeiten')"
@@ -288,7 +288,7 @@ need_gone '^Eigene Übungen bearbeiten'
 
 echo "== a worksheet of Plus -> Aufgaben kleiner 10, saved as PDF"
 open_menu 4
-keys Up Return
+keys Up Up Return
 need_window '^Arbeitsblatt drucken'
 need_focus '^Arbeitsblatt drucken'
 # The kind list has the keyboard: its second entry is "Aufgaben kleiner 10".
@@ -346,6 +346,23 @@ keys 1 3 Return Return
 shoot progress.png "$(window_named '^Eigene 2')"
 keys Escape
 need_gone '^Eigene 2'
+quit_pilo
+
+echo "== progress window over four weeks of practice"
+"$build/tools/progress_demo" "$data/fortschritt.sqlite" || die "no demo record"
+start_pilo 0
+# "Optionen" -> "Fortschritt...", the menu's last entry.
+open_menu 4
+keys Up Return
+need_window '^Fortschritt'
+shoot progress.png "$(window_named '^Fortschritt')"
+need_focus '^Fortschritt'
+keys alt+p
+shoot progress-grid.png "$(window_named '^Fortschritt')"
+keys alt+o
+shoot progress-missed.png "$(window_named '^Fortschritt')"
+keys Escape
+need_gone '^Fortschritt'
 quit_pilo
 
 echo "done"
