@@ -166,7 +166,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // Beside the build rather than in /tmp, which may be memory: the record
     // belongs on a disk, where each answer waits for it.
-    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-progress-XXXXXX"));
+    QTemporaryDir dir(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/bench-progress-XXXXXX"));
     g_record = dir.filePath("fortschritt.sqlite");
     g_bare = dir.filePath("bare.sqlite");
     WriteRecord(g_record);

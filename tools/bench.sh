@@ -20,7 +20,8 @@ if [ -z "${2:-}" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILO_TESTS=OFF >/dev/null
 fi
 if ! cmake --build "$build" -j "$(nproc)" --target pilo pilo_data bench_profile \
-    bench_gui_startup bench_gui_exercise bench_gui_background firstpaint_pilo firstpaint_bare idle_bare \
+    bench_gui_startup bench_gui_exercise bench_gui_background bench_gui_progress firstpaint_pilo \
+    firstpaint_bare idle_bare \
     >"$build/bench-build.log" 2>&1; then
     cat "$build/bench-build.log" >&2
     exit 1
@@ -60,7 +61,7 @@ rss_bare=$(cut -d' ' -f2 "$tmp/bare.txt" | median)
 rss_pilo=$(cut -d' ' -f2 "$tmp/pilo.txt" | median)
 
 echo "== in-process benchmarks" >&2
-for b in bench_gui_startup bench_gui_exercise bench_gui_background bench_profile; do
+for b in bench_gui_startup bench_gui_exercise bench_gui_background bench_gui_progress bench_profile; do
     QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false' \
         "$build/bench/$b" --benchmark_format=csv --benchmark_repetitions=3 \
         --benchmark_report_aggregates_only=true 2>/dev/null >"$tmp/$b.csv"
@@ -139,6 +140,17 @@ row "Main window paint, 1920 x 1080 background" "$p ms" "$b ms (no picture)" \
     "$(ratio "$p" "$b")" "-"
 p=$(ms bench_gui_background BM_PaintAfterPictureChanged)
 row "Main window paint right after the picture file changed (decode)" "$p ms" "-" "-" "-"
+p=$(ms bench_gui_progress BM_OpenProgressWindow)
+b=$(ms bench_gui_progress BM_OpenEmptyChartDialog)
+row "Progress window opened over 200 000 recorded answers, chart and grid drawn (last 4 weeks)" \
+    "$p ms" "$b ms (dialog with an empty chart and grid)" "$(ratio "$p" "$b")" "under 300 ms"
+p=$(ms bench_gui_progress BM_ProgressAllTime)
+row "The same, switched to all time (ten years, one bar per year)" "$p ms" \
+    "$b ms (dialog with an empty chart and grid)" "$(ratio "$p" "$b")" "-"
+p=$(ms bench_gui_progress BM_RecordAnswer)
+b=$(ms bench_gui_progress BM_InsertRowBare)
+row "One answer recorded (its own transaction, on disk before it returns)" "$p ms" \
+    "$b ms (bare INSERT, same file settings)" "$(ratio "$p" "$b")" "under 5 ms"
 p=$(ms bench_profile CachedStore)
 b=$(ms bench_profile ReparseEveryRead)
 row "Profile read" "$(awk -v v="$p" 'BEGIN { printf "%.2f us", v * 1000 }')" \

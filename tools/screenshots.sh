@@ -355,7 +355,7 @@ start_pilo 0
 open_menu 4
 keys Up Return
 need_window '^Fortschritt'
-shoot progress.png "$(window_named '^Fortschritt')"
+shoot progress-window.png "$(window_named '^Fortschritt')"
 need_focus '^Fortschritt'
 keys alt+p
 shoot progress-grid.png "$(window_named '^Fortschritt')"
