@@ -131,8 +131,8 @@ void BM_RecordAnswer(benchmark::State& state)
         recorder.Answered("7", true);
     }
     recorder.RunEnded(false, false);
-    if (!recorder.LastError().isEmpty())
-        state.SkipWithError(recorder.LastError().toUtf8().constData());
+    if (!recorder.LastError().empty())
+        state.SkipWithError(recorder.LastError().c_str());
 }
 BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMillisecond);
 

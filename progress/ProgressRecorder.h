@@ -1,7 +1,7 @@
 #pragma once
 
-#include "progress/ProgressStore.h"
 #include "engine/RunRecorder.h"
+#include "progress/ProgressStore.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

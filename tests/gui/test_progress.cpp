@@ -164,7 +164,7 @@ void TestProgress::exerciseRunIsRecorded()
     run.Ok();
     run.Ok();
     QVERIFY(dlg.HasEnded());
-    QVERIFY(recorder.LastError().isEmpty());
+    QVERIFY(recorder.LastError().empty());
 
     const QList<TaskRowSeen> rows = RecordedTasks(path_);
     QCOMPARE(rows.size(), 3);
@@ -233,7 +233,7 @@ void TestProgress::nothingWithoutAnAnswerOrWhenSwitchedOff()
     QVERIFY(run.dlg->HasEnded());
     // Not even the folder is made.
     QVERIFY(!QFileInfo::exists(QFileInfo(path_).absolutePath()));
-    QVERIFY(recorder.LastError().isEmpty());
+    QVERIFY(recorder.LastError().empty());
 }
 
 void TestProgress::twoWritersShareTheFile()
@@ -252,8 +252,8 @@ void TestProgress::twoWritersShareTheFile()
     }
     first.RunEnded(true, true);
     second.RunEnded(true, false);
-    QVERIFY2(first.LastError().isEmpty(), qPrintable(first.LastError()));
-    QVERIFY2(second.LastError().isEmpty(), qPrintable(second.LastError()));
+    QVERIFY2(first.LastError().empty(), first.LastError().c_str());
+    QVERIFY2(second.LastError().empty(), second.LastError().c_str());
     QCOMPARE(RecordedTasks(path_).size(), 40);
     QCOMPARE(
         RecordedRuns(path_), (QStringList { "1 1 Aufgaben kleiner 10", "1 0 Aufgaben kleiner 6" }));
@@ -269,16 +269,16 @@ void TestProgress::writeFailureIsKeptAndShown()
     TestApp app;
     app.SetRecorder(&recorder);
     RecordRun(recorder, 2);
-    QVERIFY(!recorder.LastError().isEmpty());
+    QVERIFY(!recorder.LastError().empty());
 
     CProgressDlg window(app);
     QVERIFY(window.RecorderLine()->isVisibleTo(&window));
-    QVERIFY(window.RecorderLine()->text().contains(recorder.LastError()));
+    QVERIFY(window.RecorderLine()->text().contains(QString::fromStdString(recorder.LastError())));
 
     // Once the file can be written, the next answer goes in and the error is gone.
     QVERIFY(QFile::remove(blocker.fileName()));
     RecordRun(recorder, 1);
-    QVERIFY(recorder.LastError().isEmpty());
+    QVERIFY(recorder.LastError().empty());
     QCOMPARE(RecordedTasks(path_).size(), 1);
 }
 
@@ -331,7 +331,7 @@ void TestProgress::unusableFile()
     TestApp app;
     app.SetRecorder(&recorder);
     RecordRun(recorder, 1);
-    QVERIFY(!recorder.LastError().isEmpty());
+    QVERIFY(!recorder.LastError().empty());
     QCOMPARE(Bytes(path_), before);
 
     CProgressDlg window(app);
@@ -352,7 +352,7 @@ void TestProgress::unusableFile()
     QVERIFY(window.NoticeLine()->text().contains(aside[0]));
 
     RecordRun(recorder, 2);
-    QVERIFY2(recorder.LastError().isEmpty(), qPrintable(recorder.LastError()));
+    QVERIFY2(recorder.LastError().empty(), recorder.LastError().c_str());
     QCOMPARE(RecordedTasks(path_).size(), 2);
 }
 
