@@ -146,11 +146,13 @@ if(PILO_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PILO_HOMEPAGE}")
 endif()
 # What the linker cannot see: the Arial metric twin the windows ask for,
-# Qt's German dialog texts and the SVG icon engine plugin. The xcb platform
+# Qt's German dialog texts, the SVG icon engine plugin and the SQLite driver
+# plugin of Qt SQL that keeps the record of runs. The xcb platform
 # plugin and the GIF reader ship in libqt6gui6; QSoundEffect plays through
 # the PulseAudio client built into libqt6multimedia6, whose media plugins ship
 # in that package too; shlibdeps finds both libraries.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, qt6-translations-l10n, libqt6svg6, libqt6sql6-sqlite")
 # Reading aloud (a learning aid, off unless a parent switches it on) speaks
 # through Qt's speech-dispatcher plugin; without it Pilo stays silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

@@ -34,8 +34,8 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # Explicit needs, and libraries only dpkg-shlibdeps can have found.
 names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for need in fonts-liberation qt6-translations-l10n libqt6svg6 libqt6widgets6 libqt6multimedia6 \
-    libc6 libstdc++6; do
+for need in fonts-liberation qt6-translations-l10n libqt6svg6 libqt6sql6-sqlite libqt6widgets6 \
+    libqt6multimedia6 libqt6charts6 libc6 libstdc++6; do
     check "depends on $need" grep -qxF "$need" <<<"$names"
 done
 recommends=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$(field Recommends)")

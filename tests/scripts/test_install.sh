@@ -156,8 +156,8 @@ fi
 check "man pilo in the C locale is English" grep -q '^ENVIRONMENT' <(show_man_in C.UTF-8 pilo)
 # On lines wide enough that no name is broken.
 for page in "$man_en" "$man_de"; do
-    for topic in pilo.INI .local/share/pilo "Pilo Eigene Eins.txt" witz1.txt BackGround.bmp \
-        applaus.wav XDG_CONFIG_HOME XDG_DATA_HOME HOME Hilfethemen --version; do
+    for topic in pilo.INI .local/share/pilo fortschritt.sqlite "Pilo Eigene Eins.txt" witz1.txt \
+        BackGround.bmp applaus.wav XDG_CONFIG_HOME XDG_DATA_HOME HOME Hilfethemen --version; do
         check "${page#"$prefix/"} names $topic" grep -qF -- "$topic" <(width=1000 show_man -l "$page")
     done
 done
