@@ -1,9 +1,11 @@
 #include "progress/ProgressReport.h"
 
 #include "engine/Catalogue.h"
+#include "engine/OwnListFile.h"
 #include "progress/ProgressStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -64,16 +66,25 @@ bool ProgressReport::Load(const Filter& filter)
     days_.clear();
     tasks_.clear();
     error_.clear();
-    // The join is left out when no kind is asked for: most of the time goes
-    // into the scan of the tasks.
-    const QString from = filter.kind != 0
-        ? QStringLiteral(" FROM tasks t JOIN runs r ON r.id = t.run")
-        : QStringLiteral(" FROM tasks t");
+    // All time is read from the counts SQLite keeps with every answer; a
+    // period from the answers themselves, which the index on the time of
+    // each task finds.
+    const bool allTime = !filter.from.isValid();
+    const QString kindOnly = filter.kind != 0 ? QStringLiteral(" WHERE kind = ?") : QString();
     QSqlQuery query(db_);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT substr(t.shown, 1, 10) AS day, count(*), "
-                                 "sum(t.outcome = 0)")
-        + from + Where(filter, true) + QStringLiteral(" GROUP BY day ORDER BY day"));
+    if (allTime) {
+        query.prepare(QStringLiteral("SELECT day, sum(tasks), sum(right_first) FROM day_counts")
+            + kindOnly + QStringLiteral(" GROUP BY day ORDER BY day"));
+    } else {
+        // The join is left out when no kind is asked for.
+        const QString from = filter.kind != 0
+            ? QStringLiteral(" FROM tasks t JOIN runs r ON r.id = t.run")
+            : QStringLiteral(" FROM tasks t");
+        query.prepare(QStringLiteral("SELECT substr(t.shown, 1, 10) AS day, count(*), "
+                                     "sum(t.outcome = 0)")
+            + from + Where(filter, true) + QStringLiteral(" GROUP BY day ORDER BY day"));
+    }
     Bind(query, filter);
     if (!query.exec())
         return Fail(ProgressStore::Reason(query.lastError()));
@@ -85,10 +96,15 @@ bool ProgressReport::Load(const Filter& filter)
     if (query.lastError().isValid())
         return Fail(ProgressStore::Reason(query.lastError()));
 
-    query.prepare(QStringLiteral("SELECT r.kind, t.task, t.expected, count(*), "
-                                 "sum(t.outcome <> 0), max(t.shown) "
-                                 "FROM tasks t JOIN runs r ON r.id = t.run")
-        + Where(filter, true) + QStringLiteral(" GROUP BY r.kind, t.task, t.expected"));
+    if (allTime)
+        query.prepare(
+            QStringLiteral("SELECT kind, task, expected, asked, missed, last FROM task_counts")
+            + kindOnly);
+    else
+        query.prepare(QStringLiteral("SELECT r.kind, t.task, t.expected, count(*), "
+                                     "sum(t.outcome <> 0), max(t.shown) "
+                                     "FROM tasks t JOIN runs r ON r.id = t.run")
+            + Where(filter, true) + QStringLiteral(" GROUP BY r.kind, t.task, t.expected"));
     Bind(query, filter);
     if (!query.exec())
         return Fail(ProgressStore::Reason(query.lastError()));
@@ -244,24 +260,21 @@ bool ProgressReport::WriteCsv(const QString& path, const Filter& filter)
 bool WriteOwnExerciseList(
     const QString& path, const std::vector<ProgressReport::TaskCount>& tasks, QString* error)
 {
-    // A line end inside a text would split the pair; none of Pilo's tasks
-    // has one, but an old record might.
-    auto oneLine = [](QString text) {
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        text.replace(QChar(0), QLatin1Char(' '));
-        return text.toUtf8();
-    };
-    QByteArray bytes;
-    for (const ProgressReport::TaskCount& t : tasks) {
-        bytes += oneLine(t.task) + '\n';
-        bytes += oneLine(t.expected) + '\n';
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    return true;
+    std::vector<OwnTask> pairs;
+    pairs.reserve(tasks.size());
+    for (const ProgressReport::TaskCount& t : tasks)
+        pairs.push_back({ t.task.toStdString(), t.expected.toStdString() });
+    // A list replaced keeps its file's form, as the parents' editor keeps it.
+    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    OwnListDocument old;
+    bool exists = false;
+    std::string reason;
+    OwnListFormat format;
+    if (LoadOwnListFile(file, old, exists, reason) && exists)
+        format = old.format;
+    if (SaveOwnListFile(file, pairs, format, reason))
+        return true;
+    *error = QStringLiteral("„%1“ konnte nicht geschrieben werden: %2")
+                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason));
+    return false;
 }

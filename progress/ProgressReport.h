@@ -76,7 +76,8 @@ private:
     QString error_;
 };
 
-// Writes pairs of task and answer lines as an own exercise list, through a
-// file beside it that is renamed into place.
+// Writes the tasks and their answers as an own exercise list, through a file
+// beside it that is renamed into place; a list replaced keeps its encoding
+// and line ends.
 bool WriteOwnExerciseList(
     const QString& path, const std::vector<ProgressReport::TaskCount>& tasks, QString* error);

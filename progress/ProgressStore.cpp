@@ -39,6 +39,53 @@ const char* const kSchema[] = {
     "CREATE INDEX tasks_run ON tasks(run)",
 };
 
+// Since version 2: the answered tasks counted per day and kind, and per task,
+// kept by SQLite itself with every task written, so the view of all time
+// reads a few thousand rows instead of every answer.  The last statements
+// count what a version 1 file holds already.
+const char* const kCounts[] = {
+    "CREATE TABLE day_counts ("
+    " day TEXT NOT NULL,"
+    " kind INTEGER NOT NULL,"
+    " tasks INTEGER NOT NULL,"
+    " right_first INTEGER NOT NULL,"
+    " PRIMARY KEY (day, kind)) WITHOUT ROWID",
+    "CREATE TABLE task_counts ("
+    " kind INTEGER NOT NULL,"
+    " task TEXT NOT NULL,"
+    " expected TEXT NOT NULL,"
+    " asked INTEGER NOT NULL,"
+    " missed INTEGER NOT NULL,"
+    " last TEXT NOT NULL,"
+    " PRIMARY KEY (kind, task, expected)) WITHOUT ROWID",
+    "CREATE TRIGGER tasks_count AFTER INSERT ON tasks WHEN NEW.first_answer IS NOT NULL BEGIN"
+    " INSERT INTO day_counts VALUES (substr(NEW.shown, 1, 10),"
+    "  (SELECT kind FROM runs WHERE id = NEW.run), 1, NEW.outcome = 0)"
+    "  ON CONFLICT (day, kind) DO UPDATE SET tasks = tasks + 1,"
+    "  right_first = right_first + excluded.right_first;"
+    " INSERT INTO task_counts VALUES ((SELECT kind FROM runs WHERE id = NEW.run),"
+    "  NEW.task, NEW.expected, 1, NEW.outcome <> 0, NEW.shown)"
+    "  ON CONFLICT (kind, task, expected) DO UPDATE SET asked = asked + 1,"
+    "  missed = missed + excluded.missed, last = max(last, excluded.last);"
+    " END",
+    // The recorder settles a missed task later, but never turns it into one
+    // right at the first try or back; should a row change so, the counts follow.
+    "CREATE TRIGGER tasks_recount AFTER UPDATE OF outcome ON tasks"
+    " WHEN NEW.first_answer IS NOT NULL AND (OLD.outcome = 0) <> (NEW.outcome = 0) BEGIN"
+    " UPDATE day_counts SET right_first = right_first + (NEW.outcome = 0) - (OLD.outcome = 0)"
+    "  WHERE day = substr(NEW.shown, 1, 10) AND kind = (SELECT kind FROM runs WHERE id = NEW.run);"
+    " UPDATE task_counts SET missed = missed + (NEW.outcome <> 0) - (OLD.outcome <> 0)"
+    "  WHERE kind = (SELECT kind FROM runs WHERE id = NEW.run) AND task = NEW.task"
+    "  AND expected = NEW.expected;"
+    " END",
+    "INSERT INTO day_counts SELECT substr(t.shown, 1, 10), r.kind, count(*), sum(t.outcome = 0)"
+    " FROM tasks t JOIN runs r ON r.id = t.run WHERE t.first_answer IS NOT NULL"
+    " GROUP BY 1, 2",
+    "INSERT INTO task_counts SELECT r.kind, t.task, t.expected, count(*), sum(t.outcome <> 0),"
+    " max(t.shown) FROM tasks t JOIN runs r ON r.id = t.run WHERE t.first_answer IS NOT NULL"
+    " GROUP BY 1, 2, 3",
+};
+
 QString NextConnectionName()
 {
     static std::atomic<int> counter { 0 };
@@ -190,13 +237,18 @@ ProgressStore::State ProgressStore::Check(bool create)
         // An empty file: a record not begun yet.
         if (!create)
             return State::Missing;
-        if (!CreateSchema())
+        if (!Upgrade())
             return Refuse(State::Damaged,
                 QStringLiteral("Die Aufzeichnung „%1“ lässt sich nicht anlegen. %2")
                     .arg(shown, error_));
     } else if (application != kApplicationId || version < 1) {
         return Refuse(State::Foreign,
             QStringLiteral("Die Datei „%1“ ist keine Aufzeichnung von Pilo.").arg(shown));
+    } else if (version < kSchemaVersion && !Upgrade()) {
+        return Refuse(State::Damaged,
+            QStringLiteral("Die Aufzeichnung „%1“ lässt sich nicht auf den Stand dieser "
+                           "Version von Pilo bringen. %2")
+                .arg(shown, error_));
     }
 
     // The log lets the progress window read while an exercise writes; FULL
@@ -206,21 +258,33 @@ ProgressStore::State ProgressStore::Check(bool create)
     return State::Ready;
 }
 
-bool ProgressStore::CreateSchema()
+bool ProgressStore::Upgrade()
 {
-    QSqlQuery query(db_);
     if (!Begin())
         return false;
-    for (const char* statement : kSchema) {
-        if (!query.exec(QLatin1String(statement))) {
-            Rollback();
-            return Fail(query.lastError());
-        }
-    }
-    if (!query.exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))
-        || !query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))) {
+    QSqlQuery query(db_);
+    // Another Pilo may have done it while this one waited for the write lock.
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        Fail(query.lastError());
         Rollback();
-        return Fail(query.lastError());
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    auto run = [&query](const auto& statements) {
+        for (const char* statement : statements)
+            if (!query.exec(QLatin1String(statement)))
+                return false;
+        return true;
+    };
+    if (version < kSchemaVersion) {
+        if ((version == 0 && !run(kSchema)) || !run(kCounts)
+            || !query.exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId))
+            || !query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))) {
+            Fail(query.lastError());
+            Rollback();
+            return false;
+        }
     }
     return Commit();
 }

@@ -14,8 +14,9 @@ class QSqlError;
 class ProgressStore {
 public:
     // PRAGMA user_version of the files this version writes; a later version
-    // migrates from it.
-    static constexpr int kSchemaVersion = 1;
+    // migrates from it, as this one brings a file of version 1 (without the
+    // counts) up to date when it opens it.
+    static constexpr int kSchemaVersion = 2;
     // PRAGMA application_id: "Pilo", so a foreign SQLite file is told apart.
     static constexpr int kApplicationId = 0x50696C6F;
 
@@ -84,7 +85,9 @@ public:
 
 private:
     State Check(bool create);
-    bool CreateSchema();
+    // Makes the tables of an empty file, or adds what a file of an older
+    // version lacks, in one transaction.
+    bool Upgrade();
     bool Fail(const QSqlError& error);
     State Refuse(State state, const QString& text);
 

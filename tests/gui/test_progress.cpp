@@ -117,6 +117,8 @@ private slots:
     void unusableFile_data();
     void unusableFile();
     void windowDrawsAKnownRecord();
+    void allTimeCountsAgreeWithTheAnswers_data();
+    void allTimeCountsAgreeWithTheAnswers();
     void ownListAsksBeforeReplacing();
     void csvField_data();
     void csvField();
@@ -315,7 +317,8 @@ void TestProgress::unusableFile()
                 RecordRun(recorder, 20);
         }
         if (make == "newer") {
-            QVERIFY(RawSql(path_, { "PRAGMA user_version = 2" }));
+            QVERIFY(RawSql(path_,
+                { QStringLiteral("PRAGMA user_version = %1").arg(Store::kSchemaVersion + 1) }));
         } else {
             // Every page but the first (the schema) becomes noise.
             QFile file(path_);
@@ -442,6 +445,84 @@ void TestProgress::windowDrawsAKnownRecord()
     QCOMPARE(window.TaskBars()->at(0), 1.0);
 }
 
+void TestProgress::allTimeCountsAgreeWithTheAnswers_data()
+{
+    QTest::addColumn<bool>("versionOne");
+    QTest::newRow("counted while recording") << false;
+    QTest::newRow("file of version 1 counted when opened") << true;
+}
+
+// All time is read from counts kept beside the answers; a period from the
+// answers themselves.  Both must tell the same.
+void TestProgress::allTimeCountsAgreeWithTheAnswers()
+{
+    QFETCH(bool, versionOne);
+    auto play = [this] {
+        ProgressRecorder recorder(path_);
+        recorder.RunStarted(32772, "Aufgaben kleiner 10", 5);
+        const char* const tasks[][2] = { { "3 + 4 = ?", "7" }, { "7 + 5 = ??", "12" } };
+        for (const auto& task : tasks) {
+            recorder.TaskShown(task[0], task[1]);
+            recorder.Answered(task[1], true);
+            recorder.TaskShown(task[0], task[1]);
+            recorder.Answered("0", false);
+            recorder.Answered(task[1], true);
+            recorder.TaskShown(task[0], task[1]);
+            recorder.Answered("0", false);
+            recorder.Solved();
+        }
+        recorder.TaskShown("1 + 1 = ?", "2");
+        recorder.Answered("3", false);
+        recorder.RunEnded(false, false);
+        recorder.RunStarted(32788, "Aufgaben kleiner 10", 2);
+        recorder.TaskShown("9 - 6 = ?", "3");
+        recorder.Answered("3", true);
+        recorder.TaskShown("3 + 4 = ?", "7");
+        recorder.RunEnded(false, false);
+        QVERIFY2(recorder.LastError().empty(), recorder.LastError().c_str());
+    };
+    play();
+    if (versionOne)
+        QVERIFY(RawSql(path_,
+            { "DROP TRIGGER tasks_count", "DROP TRIGGER tasks_recount", "DROP TABLE day_counts",
+                "DROP TABLE task_counts", "PRAGMA user_version = 1" }));
+    auto compare = [this] {
+        Store store(path_);
+        QCOMPARE(store.Open(false), Store::State::Ready);
+        ProgressReport report(store.Database());
+        auto seen = [&report](const ProgressReport::Filter& filter) {
+            QStringList lines;
+            if (!report.Load(filter))
+                return QStringList { report.ErrorText() };
+            for (const ProgressReport::Day& d : report.Days())
+                lines << QStringLiteral("%1 %2 %3")
+                             .arg(d.day.toString(Qt::ISODate))
+                             .arg(d.tasks)
+                             .arg(d.rightFirst);
+            QStringList tasks;
+            for (const ProgressReport::TaskCount& t : report.Tasks())
+                tasks << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                             .arg(t.kind)
+                             .arg(t.task, t.expected)
+                             .arg(t.asked)
+                             .arg(t.missed)
+                             .arg(t.last);
+            tasks.sort();
+            return lines + tasks;
+        };
+        const QDate before = QDate::currentDate().addYears(-1);
+        for (int kind : { 0, 32772, 32788 }) {
+            const QStringList all = seen({ QDate(), kind });
+            QCOMPARE(all, seen({ before, kind }));
+            QVERIFY(all.size() >= 2);
+        }
+    };
+    compare();
+    // Answers recorded after the file was brought up to date are counted too.
+    play();
+    compare();
+}
+
 void TestProgress::ownListAsksBeforeReplacing()
 {
     InTemporaryDir folder;
@@ -471,6 +552,8 @@ void TestProgress::ownListAsksBeforeReplacing()
     OwnExerciseList list;
     QVERIFY(ReadOwnExerciseFile("Pilo Eigene Zwei.txt", list));
     QCOMPARE(list.PairCount(), 3);
+    // The replaced list keeps its line ends.
+    QVERIFY(!Bytes("Pilo Eigene Zwei.txt").contains('\r'));
     QCOMPARE(QString::fromStdString(PickOwnExercise(list, 0).answer).toInt(),
         QString::fromStdString(PickOwnExercise(list, 0).task).section(' ', 0, 0).toInt() + 1);
 }
