@@ -1,15 +1,15 @@
 #include "engine/CExerciseDlg.h"
 
-#include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 #include "engine/Draws.h"
 #include "engine/ExerciseAids.h"
 #include "engine/Hint.h"
+#include "engine/RunRecorder.h"
 #include "feedback/CWrongAnswerDlg.h"
 #include "feedback/Dib.h"
 #include "feedback/SoundPlayer.h"
-#include "engine/RunRecorder.h"
 #include "settings/CLimitDlg.h"
+#include "settings/CWinApp.h"
 #include "settings/DisplayStyle.h"
 
 #include <QApplication>
@@ -172,7 +172,9 @@ void CExerciseDlg::done(int r)
 {
     // "Ende" ends here without the close request, so the record ends here too.
     if (!ended_)
-        recorder_->RunEnded(answered_ && tasksShown_ >= taskTarget_, rewarded_);
+        recorder_->RunEnded(
+            tasksShown_ >= taskTarget_ && (answered_ || (aids_ && aids_->Log().Repeating())),
+            rewarded_);
     ended_ = true;
     if (aids_)
         aids_->Stop();
@@ -424,6 +426,7 @@ void CExerciseDlg::ShowRepeat()
     taskText_ = &repeatTask_;
     expectedAnswer_ = &repeatAnswer_;
     taskLine_->setText(QString::fromStdString(repeatTask_));
+    recorder_->TaskShown(repeatTask_, repeatAnswer_);
     promptText_ = QString::fromUtf8(ExerciseAids::kRepeatPrompt);
     ShowPrompt();
     // With the prompt, so the description changes even when the task asked

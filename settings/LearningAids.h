@@ -11,7 +11,7 @@
 // nothing is stored only needs a setting whose fallback is 1.
 namespace LearningAids {
 
-enum Aid { ReadAloud, Repeat, Hint, Progress };
+enum Aid { ReadAloud, Repeat, Hint, Progress, Record };
 
 struct Entry {
     Aid aid;
@@ -20,11 +20,13 @@ struct Entry {
 };
 
 // In the page's order; a new aid is one more row here.
-inline constexpr std::array<Entry, 4> kEntries { {
+inline constexpr std::array<Entry, 5> kEntries { {
     { ReadAloud, Setting::ReadAloud, "Aufgaben und Witze vorlesen" },
     { Repeat, Setting::RepeatMissed, "Falsch gelöste Aufgaben am Ende wiederholen" },
     { Hint, Setting::HintButton, "Tipp-Knopf bei falschen Antworten" },
     { Progress, Setting::ShowProgress, "Fortschritt im Übungsfenster zeigen" },
+    // The record for the window "Fortschritt": ticked while nothing is stored.
+    { Record, Setting::Record, "Ergebnisse aufzeichnen" },
 } };
 
 constexpr const Entry& EntryOf(Aid aid)

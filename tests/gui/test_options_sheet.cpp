@@ -364,7 +364,7 @@ void TestOptionsSheet::failedWriteToldOnce_data()
 
     QTest::newRow("first page only") << 1 << 1;
     QTest::newRow("all three pages") << 3 << 5;
-    QTest::newRow("with the learning aids") << 4 << 9;
+    QTest::newRow("with the learning aids") << 4 << 10;
 }
 
 // Every write is still tried, but the parent hears about it once.
@@ -395,23 +395,25 @@ void TestOptionsSheet::learningAids_data()
     QTest::addColumn<QStringList>("written");
 
     const QStringList allOff { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=0",
-        "Lernhilfen/Tipp=0", "Lernhilfen/Fortschritt=0" };
+        "Lernhilfen/Tipp=0", "Lernhilfen/Fortschritt=0", "Lernhilfen/Aufzeichnen=1" };
     QTest::newRow("page never shown writes none of its keys")
         << QStringList { "Lernhilfen/Tipp=1" } << false << QString() << QStringList {};
-    QTest::newRow("shown with nothing stored writes all four as 0")
+    QTest::newRow("shown with nothing stored: the aids off, recording on")
         << QStringList {} << true << QString() << allOff;
     QTest::newRow("stored values shown and kept")
-        << QStringList { "Lernhilfen/Vorlesen=1", "Lernhilfen/Fortschritt=1" } << true << QString()
+        << QStringList { "Lernhilfen/Vorlesen=1", "Lernhilfen/Fortschritt=1",
+               "Lernhilfen/Aufzeichnen=0" }
+        << true << QString()
         << QStringList { "Lernhilfen/Vorlesen=1", "Lernhilfen/Wiederholen=0", "Lernhilfen/Tipp=0",
-               "Lernhilfen/Fortschritt=1" };
+               "Lernhilfen/Fortschritt=1", "Lernhilfen/Aufzeichnen=0" };
     QTest::newRow("any number but 0 counts as on and is stored as 1")
         << QStringList { "Lernhilfen/Wiederholen=7" } << true << QString()
         << QStringList { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=1", "Lernhilfen/Tipp=0",
-               "Lernhilfen/Fortschritt=0" };
+               "Lernhilfen/Fortschritt=0", "Lernhilfen/Aufzeichnen=1" };
     QTest::newRow("clicking switches on and off")
-        << QStringList { "Lernhilfen/Vorlesen=1" } << true << "Vorlesen Tipp"
+        << QStringList { "Lernhilfen/Vorlesen=1" } << true << "Vorlesen Tipp Aufzeichnen"
         << QStringList { "Lernhilfen/Vorlesen=0", "Lernhilfen/Wiederholen=0", "Lernhilfen/Tipp=1",
-               "Lernhilfen/Fortschritt=0" };
+               "Lernhilfen/Fortschritt=0", "Lernhilfen/Aufzeichnen=0" };
 }
 
 void TestOptionsSheet::learningAids()
@@ -429,12 +431,12 @@ void TestOptionsSheet::learningAids()
     if (showPage)
         sheet.Tabs()->setCurrentIndex(3);
     QCOMPARE(sheet.Tabs()->tabText(3), QStringLiteral("Lernhilfen"));
-    const QString texts[]
-        = { "Aufgaben und Witze vorlesen", "Falsch gelöste Aufgaben am Ende wiederholen",
-              "Tipp-Knopf bei falschen Antworten", "Fortschritt im Übungsfenster zeigen" };
+    const QString texts[] = { "Aufgaben und Witze vorlesen",
+        "Falsch gelöste Aufgaben am Ende wiederholen", "Tipp-Knopf bei falschen Antworten",
+        "Fortschritt im Übungsfenster zeigen", "Ergebnisse aufzeichnen" };
     const QList<QCheckBox*> boxes = sheet.AidsPage()->findChildren<QCheckBox*>();
-    QCOMPARE(boxes.size(), 4);
-    for (int i = 0; i < 4; ++i)
+    QCOMPARE(boxes.size(), 5);
+    for (int i = 0; i < 5; ++i)
         QCOMPARE(boxes[i]->text(), texts[i]);
     for (const QString& name : clicks.split(u' ', Qt::SkipEmptyParts)) {
         auto* box = sheet.AidsPage()->findChild<QCheckBox*>(name);

@@ -110,6 +110,7 @@ private slots:
 
     void exerciseRunIsRecorded();
     void runEndedEarly();
+    void missedTaskAskedAgainIsRecordedAgain();
     void nothingWithoutAnAnswerOrWhenSwitchedOff_data();
     void nothingWithoutAnAnswerOrWhenSwitchedOff();
     void twoWritersShareTheFile();
@@ -203,6 +204,32 @@ void TestProgress::runEndedEarly()
     QVERIFY(rows[1].first.isNull());
     QCOMPARE(rows[1].outcome, int(Store::EndedOpen));
     QCOMPARE(RecordedRuns(path_), QStringList { "0 0 Aufgaben kleiner 10" });
+}
+
+// With the aid "Wiederholen" a missed task comes once more after the set
+// number; the run counts as finished even when it ends during the repeat.
+void TestProgress::missedTaskAskedAgainIsRecordedAgain()
+{
+    ProgressRecorder recorder(path_);
+    ExerciseRun run;
+    run.app.profile.Set("Parameter", "Aufgaben", "1");
+    run.app.profile.Set("Lernhilfen", "Wiederholen", "1");
+    run.app.SetRecorder(&recorder);
+    run.wrongReplies = { CDialog::IDOK };
+    run.Open(32772);
+    const QString task = run.TaskLine();
+    run.Type("99");
+    run.Ok(); // wrong, then "Lösen"
+    run.Ok();
+    QCOMPARE(run.TaskLine(), task);
+    run.dlg->CancelButton().click();
+
+    const QList<TaskRowSeen> rows = RecordedTasks(path_);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].outcome, int(Store::SolvedByHelp));
+    QCOMPARE(rows[1].task, task);
+    QVERIFY(rows[1].first.isNull());
+    QCOMPARE(RecordedRuns(path_), QStringList { "1 0 Aufgaben kleiner 10" });
 }
 
 void TestProgress::nothingWithoutAnAnswerOrWhenSwitchedOff_data()
