@@ -18,7 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int Cancelled = 2;
 constexpr int SemiBold = 600;
 // The preview keeps a sane size whatever height the profile holds.
 constexpr int LargestPreviewPixels = 200;
@@ -339,9 +338,4 @@ void CFontChooserDlg::accept()
     if (!okButton_->isEnabled())
         return;
     QDialog::accept();
-}
-
-void CFontChooserDlg::reject()
-{
-    done(Cancelled);
 }

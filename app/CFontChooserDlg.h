@@ -54,7 +54,6 @@ public:
     QPushButton* CancelButton() const { return cancelButton_; }
 
     void accept() override;
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,10 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include "app/BackgroundView.h"
-#include "settings/CWinApp.h"
 #include "app/Commands.h"
 #include "app/ProgramIcon.h"
 #include "engine/Catalogue.h"
+#include "settings/CWinApp.h"
 #include "settings/DisplayStyle.h"
 
 #include <QCoreApplication>
@@ -73,6 +73,35 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A letter or digit of an object name; umlauts spelled out, anything else
+// none (a word break).
+QString NamePart(QChar c)
+{
+    static const std::pair<char16_t, const char*> kSpelled[] = { { u'ä', "ae" }, { u'ö', "oe" },
+        { u'ü', "ue" }, { u'Ä', "Ae" }, { u'Ö', "Oe" }, { u'Ü', "Ue" }, { u'ß', "ss" } };
+    for (const auto& [letter, spelled] : kSpelled) {
+        if (c == QChar(letter))
+            return QString::fromLatin1(spelled);
+    }
+    return c.isLetterOrNumber() && c.unicode() < 128 ? QString(c) : QString();
+}
+
+// "action" followed by the words of the menu title and the entry, each
+// capitalised: "Inf&o über Pilo..." in "&Hilfe" gives "actionHilfeInfoUeberPilo".
+QString ActionName(const QString& menuTitle, const QString& text)
+{
+    QString name = QStringLiteral("action");
+    bool wordStart = true;
+    for (const QChar c : QString(menuTitle + u' ' + text).remove(u'&')) {
+        QString part = NamePart(c);
+        if (!part.isEmpty() && wordStart)
+            part[0] = part[0].toUpper();
+        wordStart = part.isEmpty();
+        name += part;
+    }
+    return name;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, QWidget* parent)
@@ -123,7 +152,7 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::addEntry(QMenu* menu, int id, const QString& text, const QString& prompt)
 {
     auto* action = new QAction(text, this);
-    action->setObjectName(QStringLiteral("action%1").arg(id));
+    action->setObjectName(ActionName(menu->title(), text));
     action->setData(id);
     action->setStatusTip(prompt);
     menu->addAction(action);
@@ -228,7 +257,11 @@ void CMainFrame::SetLockReader(LockReader reader)
 
 QAction* CMainFrame::Action(int id) const
 {
-    return findChild<QAction*>(QStringLiteral("action%1").arg(id), Qt::FindDirectChildrenOnly);
+    for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+        if (action->data().toInt() == id)
+            return action;
+    }
+    return nullptr;
 }
 
 QString CMainFrame::MessageText() const
@@ -302,8 +335,12 @@ void CMainFrame::OnCommand(int id)
         OnHelpTopics();
         break;
     default:
-        if (router_)
+        if (const ExerciseKind* kind = FindExerciseKind(id)) {
+            if (exerciseRouter_)
+                exerciseRouter_(*kind);
+        } else if (router_) {
             router_(id);
+        }
         break;
     }
 }

@@ -14,6 +14,7 @@ class CWinApp;
 class QLabel;
 class QMenu;
 class QTimer;
+struct ExerciseKind;
 
 // The program's one window: the menu bar, the background picture and a
 // status bar with the menu prompts, the lock keys, the date and the time.
@@ -23,6 +24,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     using CommandRouter = std::function<void(int id)>;
+    using ExerciseRouter = std::function<void(const ExerciseKind& kind)>;
     using Clock = std::function<QDateTime()>;
     using LockReader = std::function<LockState()>;
 
@@ -35,14 +37,17 @@ public:
     ~CMainFrame() override;
 
     void SetCommandRouter(CommandRouter router) { router_ = std::move(router); }
+    void SetExerciseRouter(ExerciseRouter router) { exerciseRouter_ = std::move(router); }
     void SetClock(Clock clock);
     void SetLockReader(LockReader reader);
     DialogRunner& Dialogs() { return dialogs_; }
 
-    // A menu command, as choosing its entry issues it.
+    // A menu command, as choosing its entry issues it.  An exercise entry
+    // goes to the exercise router as its catalogue entry.
     void OnCommand(int id);
 
-    // The menu entry of a command id; null for none.
+    // The menu entry of a command id; null for none.  Entries are named
+    // after their menu and text ("actionPlusAufgabenKleiner10").
     QAction* Action(int id) const;
     QLabel* PaneLabel(Pane pane) const { return panes_[pane]; }
     QString MessageText() const;
@@ -76,6 +81,7 @@ private:
 
     CWinApp& app_;
     CommandRouter router_;
+    ExerciseRouter exerciseRouter_;
     DialogRunner dialogs_;
     Clock clock_;
     LockReader lockReader_;

@@ -52,6 +52,7 @@ bool CTrainerApp::InitInstance()
 {
     frame_ = std::make_unique<CMainFrame>(*this);
     frame_->SetCommandRouter([this](int id) { OnCommand(id); });
+    frame_->SetExerciseRouter([this](const ExerciseKind& kind) { RunExercise(kind); });
     frame_->resize(620, 440);
     frame_->showMaximized();
     return true;
@@ -80,10 +81,6 @@ void CTrainerApp::ShowHelp(quint32 data, quint32 command)
 
 void CTrainerApp::OnCommand(int id)
 {
-    if (const ExerciseKind* kind = FindExerciseKind(id)) {
-        RunExercise(kind->id, kind->entryMode);
-        return;
-    }
     auto run = [](const std::function<void()>& dialog) {
         if (dialog)
             dialog();
@@ -124,10 +121,10 @@ void CTrainerApp::OnCommand(int id)
     }
 }
 
-void CTrainerApp::RunExercise(int kind, int entryMode)
+void CTrainerApp::RunExercise(const ExerciseKind& kind)
 {
     if (dialogs_.exercise)
-        dialogs_.exercise(kind, entryMode);
+        dialogs_.exercise(kind);
     ShowDueReward();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "settings/CWinApp.h"
 #include "app/Commands.h"
 #include "app/DialogRunner.h"
 #include "feedback/QtSoundPlayer.h"
 #include "progress/ProgressRecorder.h"
+#include "settings/CWinApp.h"
 #include "settings/IniProfile.h"
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 class CHelpViewer;
 class CMainFrame;
 class QTranslator;
+struct ExerciseKind;
 
 // What the application object owns besides Qt's own state.  A base class, so
 // it exists before CWinApp is handed references to it.
@@ -49,7 +50,7 @@ public:
     // One command of the menus that the main window does not handle itself.
     void OnCommand(int id);
 
-    void RunExercise(int kind, int entryMode);
+    void RunExercise(const ExerciseKind& kind);
     // Acts on the reward-due flag the exercise window leaves behind.
     void ShowDueReward();
     void OnOptions();

@@ -3,7 +3,6 @@
 #include "app/CAboutDlg.h"
 #include "app/CContactDlg.h"
 #include "app/Commands.h"
-#include "settings/CWinApp.h"
 #include "app/EditDisplayFont.h"
 #include "engine/CExerciseDlg.h"
 #include "engine/COwnExercisesDlg.h"
@@ -14,6 +13,7 @@
 #include "progress/CProgressDlg.h"
 #include "settings/COptionsSheet.h"
 #include "settings/CPraiseListDlg.h"
+#include "settings/CWinApp.h"
 
 // The dialogs name their menu entries' topics themselves.
 static_assert(COwnExercisesDlg::kHelpContext == 65536 + Command::EditOwnLists);
@@ -49,8 +49,8 @@ template <typename Dialog> std::function<void()> Plain(DialogRunner::ParentFinde
 DialogRunner DialogRunner::Real(CWinApp& app, ParentFinder parent)
 {
     DialogRunner runner;
-    runner.exercise = [app = &app, parent](int kind, int entryMode) {
-        CExerciseDlg dialog(*app, kind, entryMode, ParentOf(parent));
+    runner.exercise = [app = &app, parent](const ExerciseKind& kind) {
+        CExerciseDlg dialog(*app, kind, ParentOf(parent));
         dialog.exec();
     };
     runner.pictureReward = WithApp<CPictureRewardDlg>(app, parent);

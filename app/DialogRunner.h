@@ -4,6 +4,7 @@
 
 class CWinApp;
 struct DisplayStyleSection;
+struct ExerciseKind;
 class QWidget;
 
 // Every modal dialog the program's shell opens, one function each.  Real()
@@ -12,7 +13,7 @@ class QWidget;
 struct DialogRunner {
     using ParentFinder = std::function<QWidget*()>;
 
-    std::function<void(int kind, int entryMode)> exercise;
+    std::function<void(const ExerciseKind& kind)> exercise;
     std::function<void()> pictureReward;
     std::function<void()> jokeReward;
     std::function<void()> options;

@@ -2,6 +2,7 @@
 // over a 1024 x 768 "BackGround.bmp", each against an empty dialog of the
 // same size opened and painted the same way.
 #include "engine/CExerciseDlg.h"
+#include "engine/Catalogue.h"
 #include "engine/RandomSource.h"
 #include "feedback/Dib.h"
 #include "tests/gui/TestSupport.h"
@@ -44,7 +45,7 @@ void ShowAndPaint(QWidget& w)
 void BM_OpenExerciseWindow(benchmark::State& state)
 {
     for (auto _ : state) {
-        CExerciseDlg dlg(App(), 32772, 0);
+        CExerciseDlg dlg(App(), *FindExerciseKind(32772));
         dlg.OnInitDialog();
         ShowAndPaint(dlg);
         benchmark::DoNotOptimize(dlg.TaskLine()->text());
@@ -69,7 +70,7 @@ BENCHMARK(BM_OpenEmptyDialog)->Unit(benchmark::kMillisecond);
 void BM_StartRunHidden(benchmark::State& state)
 {
     for (auto _ : state) {
-        CExerciseDlg dlg(App(), 32772, 0);
+        CExerciseDlg dlg(App(), *FindExerciseKind(32772));
         dlg.OnInitDialog();
         benchmark::DoNotOptimize(dlg.TaskLine()->text());
     }
@@ -90,7 +91,7 @@ BENCHMARK(BM_ReadAndStretchBackground)->Unit(benchmark::kMillisecond);
 
 void BM_PaintExerciseWindow(benchmark::State& state)
 {
-    CExerciseDlg dlg(App(), 32772, 0);
+    CExerciseDlg dlg(App(), *FindExerciseKind(32772));
     dlg.OnInitDialog();
     ShowAndPaint(dlg);
     for (auto _ : state)

@@ -52,12 +52,10 @@ int LeadingNumber(const QString& text)
 
 } // namespace
 
-CExerciseDlg::CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* parent)
+CExerciseDlg::CExerciseDlg(CWinApp& app, const ExerciseKind& kind, QWidget* parent)
     : CDialog(parent)
     , app_(app)
     , kind_(kind)
-    , entryMode_(entryMode)
-    , catalogueEntry_(FindExerciseKind(kind))
     , recorder_(&g_noRecorder)
     , ok_(this)
     , help_(this)
@@ -91,7 +89,7 @@ void CExerciseDlg::SetDefaultSeams()
         if (aids_ && aids_->Hints())
             dialog.SetHint(
                 QString::fromStdString(*taskText_), HintFor(*taskText_, *expectedAnswer_));
-        return dialog.exec();
+        return dialog.Ask();
     };
     seams_.showMessage = [this](const QString& text) { ShowWarningBox(Owner(), text); };
 }
@@ -187,7 +185,7 @@ bool CExerciseDlg::OnInitDialog()
         return true;
     started_ = true;
 
-    setWindowTitle(catalogueEntry_ ? FromUtf8(catalogueEntry_->menuText) : QString());
+    setWindowTitle(FromUtf8(kind_.menuText));
     promptText_ = kSolvePrompt;
 
     // Loading a face resizes its button to the picture, keeping the corner.
@@ -210,8 +208,7 @@ bool CExerciseDlg::OnInitDialog()
     // The one aid that is on unless a parent switches it off.
     if (app_.Read(Setting::Record) != 0)
         recorder_ = &app_.Recorder();
-    recorder_->RunStarted(kind_,
-        catalogueEntry_ ? std::string(catalogueEntry_->menuText) : std::string(), taskTarget_);
+    recorder_->RunStarted(kind_.id, std::string(kind_.menuText), taskTarget_);
 
     answer_->clear();
     rightCount_ = 0;
@@ -228,10 +225,10 @@ bool CExerciseDlg::OnInitDialog()
 
 void CExerciseDlg::AttachFilter()
 {
-    if (entryMode_ == EntryMode::Digits) {
+    if (kind_.entryMode == EntryMode::Digits) {
         digitFilter_.Attach(answer_);
         answer_->setInputMethodHints(Qt::ImhDigitsOnly);
-    } else if (entryMode_ == EntryMode::CompareSigns) {
+    } else if (kind_.entryMode == EntryMode::CompareSigns) {
         compareFilter_.Attach(answer_);
     }
 }
@@ -248,11 +245,7 @@ const std::string& CExerciseDlg::TaskText() const
 
 void CExerciseDlg::NextTask()
 {
-    if (!catalogueEntry_) {
-        RequestClose();
-        return;
-    }
-    if (catalogueEntry_->operation == Operation::OwnFile) {
+    if (kind_.operation == Operation::OwnFile) {
         // The pick shows its task itself.
         NextOwnTask();
     } else {
@@ -272,12 +265,11 @@ void CExerciseDlg::NextTask()
 
 bool CExerciseDlg::NextGeneratedTask()
 {
-    const ExerciseKind& kind = *catalogueEntry_;
-    if (kind.freeLimit && freeLimit_ == 0 && !AskFreeLimit())
+    if (kind_.freeLimit && freeLimit_ == 0 && !AskFreeLimit())
         return false;
-    if (!MakeTask(generator_, kind, freeLimit_))
+    if (!MakeTask(generator_, kind_, freeLimit_))
         return false;
-    promptText_ = FromUtf8(kind.prompt);
+    promptText_ = FromUtf8(kind_.prompt);
     return true;
 }
 
@@ -286,17 +278,16 @@ bool CExerciseDlg::NextGeneratedTask()
 bool CExerciseDlg::AskFreeLimit()
 {
     QString value = QStringLiteral("20");
-    if (seams_.askLimit(value) != IDOK)
+    if (seams_.askLimit(value) != Accepted)
         return false;
     freeLimit_ = LeadingNumber(value);
-    return freeLimit_ >= std::max(2, catalogueEntry_->smallestFreeLimit);
+    return freeLimit_ >= std::max(2, kind_.smallestFreeLimit);
 }
 
 void CExerciseDlg::NextOwnTask()
 {
-    const ExerciseKind& kind = *catalogueEntry_;
-    if (ownTaskCount_ == 0 && !LoadOwnExercises(std::string(kind.ownFileName))) {
-        seams_.showMessage(FromUtf8(kind.ownFileError));
+    if (ownTaskCount_ == 0 && !LoadOwnExercises(std::string(kind_.ownFileName))) {
+        seams_.showMessage(FromUtf8(kind_.ownFileError));
         RequestClose();
         return;
     }
@@ -370,10 +361,10 @@ void CExerciseDlg::OnWrongAnswer()
 {
     if (aids_)
         aids_->Wrong();
-    const int choice = seams_.askWrongAnswer();
+    const WrongAnswerChoice choice = seams_.askWrongAnswer();
     if (ended_)
         return;
-    if (choice == IDCANCEL) {
+    if (choice == WrongAnswerChoice::TryAgain) {
         // The dialog's question ends with the dialog.
         if (aids_)
             aids_->Stop();
@@ -454,7 +445,7 @@ void CExerciseDlg::Announce(const QString& text)
 
 void CExerciseDlg::OnHelp()
 {
-    app_.WinHelp(static_cast<quint32>(HelpContextOf(kind_)), CWinApp::HELP_CONTEXT);
+    app_.WinHelp(static_cast<quint32>(HelpContextOf(kind_.id)), CWinApp::HELP_CONTEXT);
 }
 
 void CExerciseDlg::RequestClose()
@@ -464,7 +455,7 @@ void CExerciseDlg::RequestClose()
     const bool earned = rightCount_ == taskTarget_ && rightCount_ != 0;
     app_.Write(Setting::RewardDue.key, earned ? 1 : 0);
     rewarded_ = earned;
-    done(IDCANCEL);
+    done(Rejected);
 }
 
 void CExerciseDlg::closeEvent(QCloseEvent* e)

@@ -4,6 +4,7 @@
 #include "engine/OwnExerciseFile.h"
 #include "feedback/CBitmapButton.h"
 #include "feedback/CDialog.h"
+#include "feedback/CWrongAnswerDlg.h"
 #include "settings/CCompareEdit.h"
 #include "settings/CDigitEdit.h"
 
@@ -35,11 +36,10 @@ public:
     // The modal questions of a run.  The defaults open the real dialogs;
     // tests answer them directly, without a nested event loop.
     struct Seams {
-        // Limit dialog over value ("20"); returns IDOK with value set, or
-        // anything else when cancelled.
+        // Limit dialog over value ("20"); returns QDialog::Accepted with
+        // value set, or anything else when cancelled.
         std::function<int(QString& value)> askLimit;
-        // Wrong-answer dialog: IDCANCEL means try again, anything else solve.
-        std::function<int()> askWrongAnswer;
+        std::function<WrongAnswerChoice()> askWrongAnswer;
         // A warning with title "Pilo" and one OK button.
         std::function<void(const QString& text)> showMessage;
     };
@@ -48,7 +48,7 @@ public:
     static constexpr int kClientWidth = 633;
     static constexpr int kClientHeight = 400;
 
-    CExerciseDlg(CWinApp& app, int kind, int entryMode, QWidget* parent = nullptr);
+    CExerciseDlg(CWinApp& app, const ExerciseKind& kind, QWidget* parent = nullptr);
     ~CExerciseDlg() override;
 
     Seams& DialogSeams() { return seams_; }
@@ -62,7 +62,6 @@ public:
     void RequestClose();
 
     bool HasEnded() const { return ended_; }
-    int Kind() const { return kind_; }
     int TasksShown() const { return tasksShown_; }
     int RightCount() const { return rightCount_; }
     bool Answered() const { return answered_; }
@@ -113,9 +112,7 @@ private:
     void PaintBackground(QPainter& painter);
 
     CWinApp& app_;
-    const int kind_;
-    const int entryMode_;
-    const ExerciseKind* catalogueEntry_;
+    const ExerciseKind& kind_;
     Seams seams_;
     RunRecorder* recorder_;
 
@@ -137,7 +134,6 @@ private:
     int tasksShown_ = 0;
     int rightCount_ = 0;
     bool answered_ = false;
-    QString typedAnswer_;
 
     OwnExerciseList ownLines_;
     int ownTaskCount_ = 0;

@@ -43,15 +43,15 @@ int CTaskGenerator::RandomUpTo(int n)
 
 void CTaskGenerator::AppendMask()
 {
-    const std::size_t k = m_answer.size();
+    const std::size_t k = answer_.size();
     if (k >= 1 && k <= 6)
-        m_taskText.append(k, '?');
+        taskText_.append(k, '?');
 }
 
 bool CTaskGenerator::Refuse()
 {
-    m_taskText.clear();
-    m_answer.clear();
+    taskText_.clear();
+    answer_.clear();
     return false;
 }
 
@@ -77,7 +77,7 @@ template <typename Rejected> int CTaskGenerator::DrawOne(int n, Rejected rejecte
     do
         a = RandomUpTo(n);
     while (rejected(a));
-    m_operands[0] = a;
+    operands_[0] = a;
     return a;
 }
 
@@ -88,9 +88,9 @@ void CTaskGenerator::DrawThree(int n, int& a, int& b, int& c, Rejected rejected)
         DrawTwo(n, a, b);
         c = RandomUpTo(n);
     } while (rejected(a, b, c));
-    m_operands[0] = a;
-    m_operands[1] = b;
-    m_operands[2] = c;
+    operands_[0] = a;
+    operands_[1] = b;
+    operands_[2] = c;
 }
 
 // The two shapes most operations share: two addends whose sum stays within
@@ -102,8 +102,8 @@ bool CTaskGenerator::DrawSumUpTo(int n, int& a, int& b)
     do
         DrawTwo(n, a, b);
     while (a + b > n);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    operands_[0] = a;
+    operands_[1] = b;
     return true;
 }
 
@@ -114,15 +114,15 @@ bool CTaskGenerator::DrawPositiveDifference(int n, int& a, int& b)
     do
         DrawTwo(n, a, b);
     while (a - b <= 0);
-    m_operands[0] = a;
-    m_operands[1] = b;
+    operands_[0] = a;
+    operands_[1] = b;
     return true;
 }
 
 void CTaskGenerator::SetArithmetic(std::string task, int answer)
 {
-    m_taskText = std::move(task);
-    m_answer = to_string(answer);
+    taskText_ = std::move(task);
+    answer_ = to_string(answer);
     AppendMask();
 }
 
@@ -147,8 +147,8 @@ bool CTaskGenerator::AddInRange(int low, int high, int factor)
     while (a + b > high || a + b < low);
     a *= factor;
     b *= factor;
-    m_operands[0] = a;
-    m_operands[1] = b;
+    operands_[0] = a;
+    operands_[1] = b;
     SetArithmetic(to_string(a) + " + " + to_string(b) + " = ", a + b);
     return true;
 }
@@ -192,8 +192,8 @@ bool CTaskGenerator::SubtractInRange(int low, int high, int factor)
     while (a - b < low);
     a *= factor;
     b *= factor;
-    m_operands[0] = a;
-    m_operands[1] = b;
+    operands_[0] = a;
+    operands_[1] = b;
     SetArithmetic(to_string(a) + " - " + to_string(b) + " = ", a - b);
     return true;
 }
@@ -281,12 +281,12 @@ bool CTaskGenerator::CompareNumbers(int n, int factor)
     do
         DrawTwo(n, a, b);
     while (a == b);
-    m_answer = a >= b ? ">" : "<";
+    answer_ = a >= b ? ">" : "<";
     a *= factor;
     b *= factor;
-    m_operands[0] = a;
-    m_operands[1] = b;
-    m_taskText = to_string(a) + " ? " + to_string(b) + " ";
+    operands_[0] = a;
+    operands_[1] = b;
+    taskText_ = to_string(a) + " ? " + to_string(b) + " ";
     return true;
 }
 
@@ -299,9 +299,9 @@ bool CTaskGenerator::CompareSums(int n)
     do
         DrawFour(n, a, b, c, d);
     while (a + b == c + d || a == b || c == d);
-    m_operands = { a, b, c, d };
-    m_answer = a + b >= c + d ? ">" : "<";
-    m_taskText = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " + " + to_string(d);
+    operands_ = { a, b, c, d };
+    answer_ = a + b >= c + d ? ">" : "<";
+    taskText_ = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " + " + to_string(d);
     return true;
 }
 
@@ -313,9 +313,9 @@ bool CTaskGenerator::CompareSumWithDifference(int n)
     do
         DrawFour(n, a, b, c, d);
     while (a + b == c - d || a + b > n || c == d);
-    m_operands = { a, b, c, d };
-    m_answer = a + b >= c - d ? ">" : "<";
-    m_taskText = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " - " + to_string(d);
+    operands_ = { a, b, c, d };
+    answer_ = a + b >= c - d ? ">" : "<";
+    taskText_ = to_string(a) + " + " + to_string(b) + " ? " + to_string(c) + " - " + to_string(d);
     return true;
 }
 

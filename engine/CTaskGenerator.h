@@ -22,11 +22,11 @@ public:
     CTaskGenerator();
     virtual ~CTaskGenerator() = default;
 
-    const std::string& GetTaskText() const { return m_taskText; }
-    const std::string& GetAnswer() const { return m_answer; }
+    const std::string& GetTaskText() const { return taskText_; }
+    const std::string& GetAnswer() const { return answer_; }
     // The operands of the last task after scaling, in the order drawn; slots
     // a task does not draw keep their earlier values.
-    const std::array<int, 4>& Operands() const { return m_operands; }
+    const std::array<int, 4>& Operands() const { return operands_; }
 
     // Uniform in 1..n by repeating raw draws until one falls into the range;
     // bounds above the source's greatest value act as that value. 0 without
@@ -62,9 +62,9 @@ private:
     bool DrawPositiveDifference(int n, int& a, int& b);
     void SetArithmetic(std::string task, int answer);
 
-    std::string m_answer;
-    std::string m_taskText;
-    std::array<int, 4> m_operands {};
+    std::string answer_;
+    std::string taskText_;
+    std::array<int, 4> operands_ {};
 };
 
 // Makes the next task of a generated kind: its fixed parameters, or the free

@@ -4,27 +4,21 @@
 #include <QPointer>
 #include <QRect>
 
-// A dialog modal to its parent window, with the results and the
-// accept/cancel paths the windows expect: exec() returns IDOK (1) or
-// IDCANCEL (2), never QDialog's 0.  Escape and the close box go through
-// OnCancel(); Enter with no focused button that takes it goes through OnOK(),
-// as a dialog manager does.
+// A dialog modal to its parent window, with the accept/cancel paths the
+// windows expect: exec() returns QDialog::Accepted or QDialog::Rejected.
+// Escape and the close box go through OnCancel(); Enter with no focused
+// button that takes it goes through OnOK(), as a dialog manager does.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int IDOK = 1;
-    static constexpr int IDCANCEL = 2;
-
     explicit CDialog(QWidget* parent = nullptr);
-
-    int DoModal() { return exec(); }
 
     // Centres the dialog over w's window when it is shown; a dialog with a
     // parent is centred over the parent without this.
     void CenterOver(QWidget* w) { centerOver_ = w; }
 
-    virtual void OnOK() { done(IDOK); }
-    virtual void OnCancel() { done(IDCANCEL); }
+    virtual void OnOK() { done(Accepted); }
+    virtual void OnCancel() { done(Rejected); }
 
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }

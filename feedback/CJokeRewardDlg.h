@@ -14,7 +14,7 @@ class Speaker;
 
 // Shows one joke, "witz<k>.txt" from the working directory, written on the
 // picture "joke.bmp", and laughs when sound is on.  The joke is chosen once,
-// when the dialog opens.  Ends with IDOK (the OK button, Enter) or IDCANCEL
+// when the dialog opens.  Ends with Accepted (the OK button, Enter) or Rejected
 // (Escape, the close box).
 class CJokeRewardDlg : public CDialog {
     Q_OBJECT

@@ -10,8 +10,8 @@ class CWinApp;
 
 // Shows one picture from the profile's "Bilder" list as a reward, with
 // applause when sound is on.  The picture is chosen afresh at every paint, so
-// a repaint in a later second may show another one.  Ends with IDOK (the OK
-// button, Enter) or IDCANCEL (Escape, the close box).
+// a repaint in a later second may show another one.  Ends with Accepted (the OK
+// button, Enter) or Rejected (Escape, the close box).
 class CPictureRewardDlg : public CDialog {
     Q_OBJECT
 public:

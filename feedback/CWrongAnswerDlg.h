@@ -7,13 +7,21 @@
 
 struct Hint;
 
+enum class WrongAnswerChoice { TryAgain, Solve };
+
 // Tells the child in pictures that the answer was wrong and offers two
-// choices: solve (IDOK) or try again (IDCANCEL, also Escape and the close
-// box).  The solve button has the focus at start, so Enter solves.
+// choices: solve, or try again (also Escape and the close box).  The solve
+// button has the focus at start, so Enter solves.
 class CWrongAnswerDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CWrongAnswerDlg(QWidget* parent = nullptr);
+
+    // Runs the dialog to its end.
+    WrongAnswerChoice Ask()
+    {
+        return exec() == Accepted ? WrongAnswerChoice::Solve : WrongAnswerChoice::TryAgain;
+    }
 
     CBitmapButton& SolveButton() { return solve_; }
     CBitmapButton& TryAgainButton() { return tryAgain_; }

@@ -28,15 +28,6 @@ QImage ReadDIB(const QString& name);
 bool ConvertIsGIFFile(const QString& name);
 QImage ConvertGIFtoDIB(const QString& name);
 
-inline int GetDIBWidth(const QImage& dib)
-{
-    return dib.width();
-}
-inline int GetDIBHeight(const QImage& dib)
-{
-    return dib.height();
-}
-
 // Natural size, top-left corner at (x, y).
 void DrawDIB(QPainter& painter, const QImage& dib, int x, int y);
 // Scaled into target.

@@ -13,8 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// The dialog's result when it closes without storing anything.
-constexpr int Cancelled = 2;
 } // namespace
 
 COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
@@ -80,9 +78,4 @@ void COptionsSheet::OnHelpButton()
 {
     if (auto* page = qobject_cast<CPropertyPage*>(tabs_->currentWidget()))
         page->WinHelp(0, 0);
-}
-
-void COptionsSheet::reject()
-{
-    done(Cancelled);
 }

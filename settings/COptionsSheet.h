@@ -39,8 +39,6 @@ public:
     QPushButton* CancelButton() const { return cancelButton_; }
     QPushButton* HelpButton() const { return helpButton_; }
 
-    void reject() override;
-
 private:
     void createButtons();
 

@@ -13,7 +13,6 @@
 #include <string>
 
 namespace {
-constexpr int Cancelled = 2;
 
 } // namespace
 
@@ -105,9 +104,4 @@ void CPraiseListDlg::OnOK()
     writer.WriteInt(Setting::PraiseCount.key, int(texts.size()));
     writer.ReportFailure(this, failureNotice_);
     accept();
-}
-
-void CPraiseListDlg::reject()
-{
-    done(Cancelled);
 }

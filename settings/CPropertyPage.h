@@ -16,7 +16,6 @@ public:
     CPropertyPage(CWinApp& app, int dialogId, const QString& title, QWidget* parent = nullptr);
 
     QString Title() const { return title_; }
-    int DialogId() const { return dialogId_; }
     bool WasShown() const { return initialised_; }
 
     // Opens the page's help topic; both arguments are ignored.

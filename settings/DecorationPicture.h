@@ -11,8 +11,6 @@ class DecorationPicture : public QWidget {
 public:
     DecorationPicture(const QString& fileName, QSize size, QWidget* parent = nullptr);
 
-    bool HasPicture() const { return !icon_.isNull(); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

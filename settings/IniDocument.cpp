@@ -159,13 +159,13 @@ struct IniDocument::LineParser {
             std::string_view name = text.substr(i + 1);
             name = TrimBlanks(name.substr(0, name.find(']')));
             const auto [it, added]
-                = doc.m_sectionIndex.try_emplace(Lower(name), doc.m_sections.size());
+                = doc.sectionIndex_.try_emplace(Lower(name), doc.sections_.size());
             if (!added) {
                 current = kNone;
                 return;
             }
-            current = doc.m_sections.size();
-            Section& section = doc.m_sections.emplace_back();
+            current = doc.sections_.size();
+            Section& section = doc.sections_.emplace_back();
             section.insertAt = next;
             section.insertNeedsLineEnd = !hasLineEnd;
             return;
@@ -173,7 +173,7 @@ struct IniDocument::LineParser {
         const std::size_t eq = text.find('=');
         if (eq == std::string_view::npos || current == kNone)
             return;
-        Section& section = doc.m_sections[current];
+        Section& section = doc.sections_[current];
         const std::string_view name = TrimBlanks(text.substr(0, eq));
         std::string lowered = Lower(name);
         if (!section.keys.contains(lowered)) {
@@ -191,7 +191,7 @@ IniDocument IniDocument::Parse(std::string_view bytes)
     IniDocument doc;
     LineParser parser { doc };
     if (bytes.starts_with("\xFF\xFE")) {
-        doc.m_encoding = Encoding::Utf16Le;
+        doc.encoding_ = Encoding::Utf16Le;
         // A trailing odd byte is no unit; it stays where it is, after the end.
         std::u16string units((bytes.size() - 2) / 2, u'\0');
         for (std::size_t k = 0; k < units.size(); ++k) {
@@ -204,14 +204,14 @@ IniDocument IniDocument::Parse(std::string_view bytes)
             if (parser.Relevant(raw))
                 parser.Line(Utf16ToUtf8(raw), 2 + 2 * begin, 2 + 2 * next, next > end);
         });
-        doc.m_end = 2 + 2 * units.size();
-        doc.m_endNeedsLineEnd = !EndsWithLineEnd(text);
+        doc.end_ = 2 + 2 * units.size();
+        doc.endNeedsLineEnd_ = !EndsWithLineEnd(text);
         return doc;
     }
 
     std::size_t start = 0;
     if (bytes.starts_with("\xEF\xBB\xBF")) {
-        doc.m_encoding = Encoding::Utf8Bom;
+        doc.encoding_ = Encoding::Utf8Bom;
         start = 3;
     }
     const std::string_view text = bytes.substr(start);
@@ -224,15 +224,15 @@ IniDocument IniDocument::Parse(std::string_view bytes)
         else
             parser.Line(TextCodec::Cp1252ToUtf8(raw), start + begin, start + next, next > end);
     });
-    doc.m_end = bytes.size();
-    doc.m_endNeedsLineEnd = !EndsWithLineEnd(text);
+    doc.end_ = bytes.size();
+    doc.endNeedsLineEnd_ = !EndsWithLineEnd(text);
     return doc;
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view section) const
 {
-    const auto it = m_sectionIndex.find(Lower(TrimSpaces(section)));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    const auto it = sectionIndex_.find(Lower(TrimSpaces(section)));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const std::string* IniDocument::Find(std::string_view section, std::string_view key) const
@@ -247,8 +247,8 @@ const std::string* IniDocument::Find(std::string_view section, std::string_view 
 std::vector<IniDocument::Entry> IniDocument::Entries() const
 {
     std::vector<Entry> entries;
-    for (const auto& [section, index] : m_sectionIndex) {
-        for (const auto& [key, found] : m_sections[index].keys)
+    for (const auto& [section, index] : sectionIndex_) {
+        for (const auto& [key, found] : sections_[index].keys)
             entries.push_back({ section, key, found.value });
     }
     return entries;
@@ -256,7 +256,7 @@ std::vector<IniDocument::Entry> IniDocument::Entries() const
 
 std::string IniDocument::Encode(std::string_view utf8) const
 {
-    if (m_encoding == Encoding::Utf16Le)
+    if (encoding_ == Encoding::Utf16Le)
         return Utf8ToUtf16Le(TextCodec::DecodeLine(utf8));
     return std::string(utf8);
 }
@@ -265,8 +265,8 @@ std::string IniDocument::WithValue(std::string_view bytes, std::string_view sect
     std::string_view key, std::string_view value) const
 {
     const std::string_view keyName = TrimSpaces(key);
-    std::size_t cut = m_end;
-    std::size_t resume = m_end;
+    std::size_t cut = end_;
+    std::size_t resume = end_;
     std::string text;
     if (const Section* s = FindSection(section)) {
         const auto it = s->keys.find(Lower(keyName));
@@ -280,7 +280,7 @@ std::string IniDocument::WithValue(std::string_view bytes, std::string_view sect
             text += keyName;
         }
     } else {
-        text = m_endNeedsLineEnd ? "\r\n" : "";
+        text = endNeedsLineEnd_ ? "\r\n" : "";
         text += '[';
         text += TrimSpaces(section);
         text += "]\r\n";

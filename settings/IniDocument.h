@@ -51,8 +51,8 @@ public:
     };
     std::vector<Entry> Entries() const;
 
-    Encoding encoding() const { return m_encoding; }
-    std::size_t sectionCount() const { return m_sections.size(); }
+    Encoding encoding() const { return encoding_; }
+    std::size_t sectionCount() const { return sections_.size(); }
 
 private:
     struct Key {
@@ -72,9 +72,9 @@ private:
     const Section* FindSection(std::string_view section) const;
     std::string Encode(std::string_view utf8) const;
 
-    Encoding m_encoding = Encoding::Bytes;
-    std::size_t m_end = 0; // where a new section is appended
-    bool m_endNeedsLineEnd = false;
-    std::vector<Section> m_sections;
-    std::unordered_map<std::string, std::size_t> m_sectionIndex;
+    Encoding encoding_ = Encoding::Bytes;
+    std::size_t end_ = 0; // where a new section is appended
+    bool endNeedsLineEnd_ = false;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
 };

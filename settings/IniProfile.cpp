@@ -50,32 +50,32 @@ std::int64_t TimestampGranularityNs()
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd)
-        : m_fd(fd)
+        : fd_(fd)
     {
     }
     ~FileDescriptor()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
+    int get() const { return fd_; }
     int Release()
     {
-        const int fd = m_fd;
-        m_fd = -1;
+        const int fd = fd_;
+        fd_ = -1;
         return fd;
     }
     int Close()
     {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
+        const int rc = ::close(fd_);
+        fd_ = -1;
         return rc;
     }
 
 private:
-    int m_fd;
+    int fd_;
 };
 
 // The text of a failed call, and in code its errno.
@@ -157,15 +157,15 @@ int NonFileCode(const std::filesystem::path& path)
 } // namespace
 
 IniProfile::IniProfile(std::filesystem::path file, bool createFolder)
-    : m_path(std::move(file))
-    , m_createFolder(createFolder)
+    : path_(std::move(file))
+    , createFolder_(createFolder)
 {
 }
 
 int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue)
 {
     Refresh();
-    const std::string* value = m_document.Find(section, key);
+    const std::string* value = document_.Find(section, key);
     return value ? IniDocument::ToInt(IniDocument::Cut(*value)) : defaultValue;
 }
 
@@ -173,7 +173,7 @@ std::string IniProfile::GetProfileString(
     std::string_view section, std::string_view key, std::string_view defaultValue)
 {
     Refresh();
-    if (const std::string* value = m_document.Find(section, key))
+    if (const std::string* value = document_.Find(section, key))
         return std::string(IniDocument::Cut(*value));
     while (!defaultValue.empty() && defaultValue.back() == ' ')
         defaultValue.remove_suffix(1);
@@ -195,9 +195,9 @@ void IniProfile::Refresh()
 {
     struct stat st;
     Stamp current;
-    if (::stat(m_path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    if (::stat(path_.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         current = StampOf(st);
-    if (m_loaded && !m_racy && current == m_stamp)
+    if (loaded_ && !racy_ && current == stamp_)
         return;
     std::string bytes;
     Stamp stamp = current;
@@ -217,17 +217,17 @@ std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp, int& code)
     bytes.clear();
     stamp = {};
     // O_NONBLOCK: a FIFO put in the profile's place must not hang a read.
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return errno == ENOENT ? std::string() : ErrnoText("cannot open", m_path, code);
+        return errno == ENOENT ? std::string() : ErrnoText("cannot open", path_, code);
     FileDescriptor file(fd);
     struct stat st;
     if (::fstat(fd, &st) != 0)
-        return ErrnoText("cannot examine", m_path, code);
+        return ErrnoText("cannot examine", path_, code);
     if (!S_ISREG(st.st_mode))
-        return code = S_ISDIR(st.st_mode) ? EISDIR : EINVAL, m_path.string() + " is not a file";
+        return code = S_ISDIR(st.st_mode) ? EISDIR : EINVAL, path_.string() + " is not a file";
     if (static_cast<std::uintmax_t>(st.st_size) > kMaxFileSize)
-        return code = EFBIG, m_path.string() + " is too large for a profile";
+        return code = EFBIG, path_.string() + " is too large for a profile";
     // Stamped before reading: a change during the read shows at the next stat.
     stamp = StampOf(st);
     bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -237,39 +237,39 @@ std::string IniProfile::ReadFile(std::string& bytes, Stamp& stamp, int& code)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return ErrnoText("cannot read", m_path, code);
+            return ErrnoText("cannot read", path_, code);
         if (n == 0)
             return {};
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > kMaxFileSize)
-            return code = EFBIG, m_path.string() + " is too large for a profile";
+            return code = EFBIG, path_.string() + " is too large for a profile";
     }
 }
 
 void IniProfile::Adopt(std::string_view bytes, const Stamp& stamp, std::int64_t readStartNs)
 {
-    m_document = IniDocument::Parse(bytes);
-    m_stamp = stamp;
-    m_loaded = true;
+    document_ = IniDocument::Parse(bytes);
+    stamp_ = stamp;
+    loaded_ = true;
     const std::int64_t mtime = stamp.mtimeSec * kNsPerSec + stamp.mtimeNsec;
-    m_racy = stamp.present && mtime + TimestampGranularityNs() >= readStartNs;
+    racy_ = stamp.present && mtime + TimestampGranularityNs() >= readStartNs;
 }
 
 bool IniProfile::Store(std::string_view section, std::string_view key, std::string_view value)
 {
-    m_lastError.clear();
-    m_lastErrno = 0;
-    if (IsNonFile(m_path))
-        return Fail(m_path.string() + " is not a file", NonFileCode(m_path));
-    if (m_createFolder && !MakeFolders(m_path.parent_path()))
-        return FailErrno("cannot create folder", m_path.parent_path());
+    lastError_.clear();
+    lastErrno_ = 0;
+    if (IsNonFile(path_))
+        return Fail(path_.string() + " is not a file", NonFileCode(path_));
+    if (createFolder_ && !MakeFolders(path_.parent_path()))
+        return FailErrno("cannot create folder", path_.parent_path());
     // A symbolic link stays a link: the file it points to is replaced.
-    std::filesystem::path target = m_path;
+    std::filesystem::path target = path_;
     std::error_code ec;
-    if (std::filesystem::is_symlink(m_path, ec)) {
-        target = std::filesystem::weakly_canonical(m_path, ec);
+    if (std::filesystem::is_symlink(path_, ec)) {
+        target = std::filesystem::weakly_canonical(path_, ec);
         if (ec)
-            return Fail("cannot resolve " + m_path.string() + ": " + ec.message(), ec.value());
+            return Fail("cannot resolve " + path_.string() + ": " + ec.message(), ec.value());
     }
     FileDescriptor lock(Lock(target));
     if (lock.get() < 0)
@@ -327,7 +327,7 @@ bool IniProfile::StoreLocked(const std::filesystem::path& target, std::string_vi
         return Fail(error, code);
     Adopt(bytes, stamp, start);
 
-    const std::string updated = stamp.present ? m_document.WithValue(bytes, section, key, value)
+    const std::string updated = stamp.present ? document_.WithValue(bytes, section, key, value)
                                               : IniDocument::NewFile(section, key, value);
     if (stamp.present && updated == bytes)
         return true;
@@ -374,8 +374,8 @@ bool IniProfile::Replace(
 
 bool IniProfile::Fail(std::string text, int code)
 {
-    m_lastError = std::move(text);
-    m_lastErrno = code;
+    lastError_ = std::move(text);
+    lastErrno_ = code;
     return false;
 }
 

@@ -30,11 +30,11 @@ public:
     bool WriteProfileString(
         std::string_view section, std::string_view key, std::string_view value) override;
 
-    std::string FileName() const override { return m_path.string(); }
-    const std::filesystem::path& path() const { return m_path; }
+    std::string FileName() const override { return path_.string(); }
+    const std::filesystem::path& path() const { return path_; }
     // Why the last failed write failed; empty after a successful one.
-    const std::string& lastError() const { return m_lastError; }
-    int LastWriteErrno() const override { return m_lastErrno; }
+    const std::string& lastError() const { return lastError_; }
+    int LastWriteErrno() const override { return lastErrno_; }
 
     // Files beyond this size are not profiles: reads give defaults, writes fail.
     static constexpr std::uintmax_t kMaxFileSize = 64u << 20;
@@ -63,16 +63,16 @@ private:
     bool Fail(std::string text, int code);
     bool FailErrno(const char* what, const std::filesystem::path& path);
 
-    std::filesystem::path m_path;
-    bool m_createFolder;
-    IniDocument m_document;
-    Stamp m_stamp;
-    bool m_loaded = false;
+    std::filesystem::path path_;
+    bool createFolder_;
+    IniDocument document_;
+    Stamp stamp_;
+    bool loaded_ = false;
     // The file changed within the timestamp granularity of our read: a later
     // change could carry the same stamp, so the next read parses again.
-    bool m_racy = false;
-    std::string m_lastError;
-    int m_lastErrno = 0;
+    bool racy_ = false;
+    std::string lastError_;
+    int lastErrno_ = 0;
 };
 
 // "<config folder>/<exeBaseName>.INI": the folder is $XDG_CONFIG_HOME when it

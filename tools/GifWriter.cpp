@@ -169,50 +169,50 @@ Indexed quantise(const QImage& source)
 class CodeWriter {
 public:
     explicit CodeWriter(QByteArray& out)
-        : m_out(out)
+        : out_(out)
     {
     }
 
     void write(int code, int width)
     {
-        m_bits |= uint32_t(code) << m_count;
-        m_count += width;
-        while (m_count >= 8) {
-            put(uint8_t(m_bits & 0xff));
-            m_bits >>= 8;
-            m_count -= 8;
+        bits_ |= uint32_t(code) << count_;
+        count_ += width;
+        while (count_ >= 8) {
+            put(uint8_t(bits_ & 0xff));
+            bits_ >>= 8;
+            count_ -= 8;
         }
     }
     void finish()
     {
-        if (m_count > 0)
-            put(uint8_t(m_bits & 0xff));
-        m_bits = 0;
-        m_count = 0;
+        if (count_ > 0)
+            put(uint8_t(bits_ & 0xff));
+        bits_ = 0;
+        count_ = 0;
         flushBlock();
-        m_out.append('\0');
+        out_.append('\0');
     }
 
 private:
     void put(uint8_t byte)
     {
-        m_block.append(char(byte));
-        if (m_block.size() == 255)
+        block_.append(char(byte));
+        if (block_.size() == 255)
             flushBlock();
     }
     void flushBlock()
     {
-        if (m_block.isEmpty())
+        if (block_.isEmpty())
             return;
-        m_out.append(char(m_block.size()));
-        m_out.append(m_block);
-        m_block.clear();
+        out_.append(char(block_.size()));
+        out_.append(block_);
+        block_.clear();
     }
 
-    QByteArray& m_out;
-    QByteArray m_block;
-    uint32_t m_bits = 0;
-    int m_count = 0;
+    QByteArray& out_;
+    QByteArray block_;
+    uint32_t bits_ = 0;
+    int count_ = 0;
 };
 
 void compress(const std::vector<uint8_t>& pixels, int minCodeSize, QByteArray& out)

@@ -28,21 +28,21 @@ int samples(double seconds)
 class Noise {
 public:
     explicit Noise(uint32_t seed)
-        : m_state(seed)
+        : state_(seed)
     {
     }
     double uniform()
     {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return double(m_state) / 4294967296.0;
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return double(state_) / 4294967296.0;
     }
     double between(double lo, double hi) { return lo + (hi - lo) * uniform(); }
     double white() { return 2.0 * uniform() - 1.0; }
 
 private:
-    uint32_t m_state;
+    uint32_t state_;
 };
 
 // Second-order filter after the well-known audio cookbook formulas.
@@ -70,25 +70,25 @@ public:
     }
     double operator()(double x)
     {
-        const double y = m_b0 * x + m_b1 * m_x1 + m_b2 * m_x2 - m_a1 * m_y1 - m_a2 * m_y2;
-        m_x2 = m_x1;
-        m_x1 = x;
-        m_y2 = m_y1;
-        m_y1 = y;
+        const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
+        x2_ = x1_;
+        x1_ = x;
+        y2_ = y1_;
+        y1_ = y;
         return y;
     }
 
 private:
     Biquad(double b0, double b1, double b2, double a0, double a1, double a2)
-        : m_b0(b0 / a0)
-        , m_b1(b1 / a0)
-        , m_b2(b2 / a0)
-        , m_a1(a1 / a0)
-        , m_a2(a2 / a0)
+        : b0_(b0 / a0)
+        , b1_(b1 / a0)
+        , b2_(b2 / a0)
+        , a1_(a1 / a0)
+        , a2_(a2 / a0)
     {
     }
-    double m_b0, m_b1, m_b2, m_a1, m_a2;
-    double m_x1 = 0, m_x2 = 0, m_y1 = 0, m_y2 = 0;
+    double b0_, b1_, b2_, a1_, a2_;
+    double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
 // Raised-cosine ramp from 0 to 1 over [start, end].

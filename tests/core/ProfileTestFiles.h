@@ -20,24 +20,24 @@ public:
         std::string pattern = testing::TempDir() + "pilo-profile-XXXXXX";
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
+        path_ = pattern;
     }
     ~ScratchFolder()
     {
         std::error_code ec;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ec);
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, ec))
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ec))
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(m_path, ec);
+        std::filesystem::remove_all(path_, ec);
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path path_;
 };
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes)

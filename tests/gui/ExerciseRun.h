@@ -62,25 +62,24 @@ public:
     // the run, as exec() would, then shows it.
     CExerciseDlg& Open(int kind)
     {
-        const ExerciseKind* entry = FindExerciseKind(kind);
-        dlg = std::make_unique<CExerciseDlg>(app, kind, entry ? entry->entryMode : 0);
+        dlg = std::make_unique<CExerciseDlg>(app, *FindExerciseKind(kind));
         auto& seams = dlg->DialogSeams();
         seams.askLimit = [this](QString& value) {
             asked.limit.push_back(value);
             if (limitReplies.empty())
-                return int(CDialog::IDCANCEL);
+                return int(QDialog::Rejected);
             const QString reply = limitReplies.front();
             limitReplies.pop_front();
             if (reply == QLatin1String("cancel"))
-                return int(CDialog::IDCANCEL);
+                return int(QDialog::Rejected);
             value = reply;
-            return int(CDialog::IDOK);
+            return int(QDialog::Accepted);
         };
         seams.askWrongAnswer = [this] {
             ++asked.wrong;
             if (wrongReplies.empty())
-                return int(CDialog::IDCANCEL);
-            const int reply = wrongReplies.front();
+                return WrongAnswerChoice::TryAgain;
+            const WrongAnswerChoice reply = wrongReplies.front();
             wrongReplies.pop_front();
             return reply;
         };
@@ -135,7 +134,7 @@ public:
     TestApp app;
     std::unique_ptr<CExerciseDlg> dlg;
     std::deque<QString> limitReplies; // a value, or "cancel"
-    std::deque<int> wrongReplies; // IDOK solves, IDCANCEL tries again
+    std::deque<WrongAnswerChoice> wrongReplies;
     struct {
         QStringList limit;
         int wrong = 0;

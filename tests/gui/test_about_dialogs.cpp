@@ -45,10 +45,10 @@ void TestAboutDialogs::aboutCloses_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << int(CDialog::IDOK);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(CDialog::IDOK);
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(CDialog::IDCANCEL);
-    QTest::newRow("OK button") << 0 << int(CDialog::IDOK);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(QDialog::Accepted);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("OK button") << 0 << int(QDialog::Accepted);
 }
 
 void TestAboutDialogs::aboutCloses()
@@ -81,9 +81,9 @@ void TestAboutDialogs::contactCloses_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("result");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << int(CDialog::IDOK);
-    QTest::newRow("Space on the focused OK") << int(Qt::Key_Space) << int(CDialog::IDOK);
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(CDialog::IDCANCEL);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Space on the focused OK") << int(Qt::Key_Space) << int(QDialog::Accepted);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
 }
 
 void TestAboutDialogs::contactCloses()

@@ -111,7 +111,7 @@ private slots:
     void praises();
 
 private:
-    std::unique_ptr<IniProfile> m_profile;
+    std::unique_ptr<IniProfile> profile_;
 };
 
 void TestData::initTestCase()
@@ -119,26 +119,25 @@ void TestData::initTestCase()
     // The program finds its files by bare name in the folder it runs in.
     QVERIFY2(QDir::setCurrent(kDataDir), qPrintable(kDataDir));
     QVERIFY(QFile::exists(QStringLiteral("pilo.INI")));
-    m_profile
-        = std::make_unique<IniProfile>((kDataDir + QStringLiteral("/pilo.INI")).toStdString());
+    profile_ = std::make_unique<IniProfile>((kDataDir + QStringLiteral("/pilo.INI")).toStdString());
 }
 
 void TestData::profileSettings()
 {
-    QCOMPARE(m_profile->GetProfileInt("Parameter", "Belohnungsart", -1), 2);
-    QVERIFY(m_profile->GetProfileInt("Parameter", "Aufgaben", 0) > 0);
-    QVERIFY(m_profile->GetProfileInt("Parameter", "Witze", 0) >= 15);
-    QCOMPARE(m_profile->GetProfileInt("Parameter", "Sound", 0), 1);
+    QCOMPARE(profile_->GetProfileInt("Parameter", "Belohnungsart", -1), 2);
+    QVERIFY(profile_->GetProfileInt("Parameter", "Aufgaben", 0) > 0);
+    QVERIFY(profile_->GetProfileInt("Parameter", "Witze", 0) >= 15);
+    QCOMPARE(profile_->GetProfileInt("Parameter", "Sound", 0), 1);
     // A fresh installation owes no reward yet.
-    QCOMPARE(m_profile->GetProfileInt("Parameter", "Lobe", 0), 0);
+    QCOMPARE(profile_->GetProfileInt("Parameter", "Lobe", 0), 0);
 
     // The options page can only mark the background it lists.
-    const std::string background = m_profile->GetProfileString("Parameter", "Hintergrundbild");
-    const int offered = m_profile->GetProfileInt("Bilder", "AnzahlHinter", 0);
+    const std::string background = profile_->GetProfileString("Parameter", "Hintergrundbild");
+    const int offered = profile_->GetProfileInt("Bilder", "AnzahlHinter", 0);
     bool listed = false;
     for (int k = 1; k <= offered; ++k)
         listed = listed
-            || m_profile->GetProfileString("Bilder", "Bild" + std::to_string(k)) == background;
+            || profile_->GetProfileString("Bilder", "Bild" + std::to_string(k)) == background;
     QVERIFY2(listed, background.c_str());
 
     // Written like a Windows profile.
@@ -261,7 +260,7 @@ void TestData::jokes()
 
 void TestData::noJokeBeyondTheCount()
 {
-    const int count = m_profile->GetProfileInt("Parameter", "Witze", 0);
+    const int count = profile_->GetProfileInt("Parameter", "Witze", 0);
     QVERIFY(!QFile::exists(QString::fromStdString(JokeFileName(count + 1))));
 }
 
@@ -355,12 +354,12 @@ void TestData::ownExerciseLists()
 
 void TestData::praises()
 {
-    const int count = m_profile->GetProfileInt("Lobe", "Anzahl", 0);
+    const int count = profile_->GetProfileInt("Lobe", "Anzahl", 0);
     QVERIFY(count >= 12);
     QStringList texts;
     for (int k = 1; k <= count; ++k)
         texts << QString::fromStdString(
-            m_profile->GetProfileString("Lobe", "Lob" + std::to_string(k)));
+            profile_->GetProfileString("Lobe", "Lob" + std::to_string(k)));
     QCollator collator { QLocale(QLocale::German, QLocale::Germany) };
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     for (int i = 0; i < texts.size(); ++i) {

@@ -78,7 +78,8 @@ void TestExerciseDlg::run()
     r.app.profile.Set("Parameter", "Aufgaben", std::to_string(target));
     r.app.profile.Set("Parameter", "Sound", soundOn ? "1" : "0");
     for (const QString& reply : replies)
-        r.wrongReplies.push_back(reply == "solve" ? CDialog::IDOK : CDialog::IDCANCEL);
+        r.wrongReplies.push_back(
+            reply == "solve" ? WrongAnswerChoice::Solve : WrongAnswerChoice::TryAgain);
     CExerciseDlg& dlg = r.Open(32772);
     QSignalSpy finished(&dlg, &QDialog::finished);
 
@@ -136,7 +137,7 @@ void TestExerciseDlg::endings()
         dlg.close();
     QVERIFY(dlg.HasEnded());
     QVERIFY(!dlg.isVisible());
-    QCOMPARE(dlg.result(), int(CDialog::IDCANCEL));
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
     QCOMPARE(r.WrittenFlag(), flag);
 }
 
@@ -200,7 +201,7 @@ void TestExerciseDlg::freeLimit()
         QCOMPARE(r.WrittenFlag(), 0);
         QCOMPARE(dlg.TasksShown(), 0);
         QVERIFY(r.TaskLine().isEmpty());
-        QCOMPARE(dlg.exec(), int(CDialog::IDCANCEL)); // returns at once, no hang
+        QCOMPARE(dlg.exec(), int(QDialog::Rejected)); // returns at once, no hang
     } else {
         QVERIFY(!dlg.HasEnded());
         QCOMPARE(r.TaskLine(), task);

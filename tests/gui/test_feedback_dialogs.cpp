@@ -82,8 +82,8 @@ void AddCloseRows(int firstResult, int secondResult)
     QTest::newRow("Enter at start") << Close::EnterAtStart << firstResult;
     QTest::newRow("Space at start") << Close::SpaceAtStart << firstResult;
     QTest::newRow("Enter on the second button") << Close::EnterAfterTab << secondResult;
-    QTest::newRow("Escape") << Close::Escape << 2;
-    QTest::newRow("close box") << Close::CloseBox << 2;
+    QTest::newRow("Escape") << Close::Escape << int(QDialog::Rejected);
+    QTest::newRow("close box") << Close::CloseBox << int(QDialog::Rejected);
 }
 
 } // namespace
@@ -140,7 +140,7 @@ void FeedbackDialogsTest::wrongAnswerResult_data()
 {
     QTest::addColumn<Close>("how");
     QTest::addColumn<int>("result");
-    AddCloseRows(1, 2);
+    AddCloseRows(int(QDialog::Accepted), int(QDialog::Rejected));
 }
 
 void FeedbackDialogsTest::wrongAnswerResult()
@@ -226,7 +226,7 @@ void FeedbackDialogsTest::soundResult_data()
 {
     QTest::addColumn<Close>("how");
     QTest::addColumn<int>("result");
-    AddCloseRows(1, 2);
+    AddCloseRows(int(QDialog::Accepted), int(QDialog::Rejected));
 }
 
 void FeedbackDialogsTest::soundResult()

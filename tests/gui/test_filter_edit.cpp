@@ -260,7 +260,7 @@ void FilterEditTest::limitDialogTyping()
     dlg.show();
     QTest::keyClicks(dlg.Field(), typed);
     QTest::keyClick(dlg.Field(), Qt::Key_Return);
-    QCOMPARE(dlg.result(), CDialog::IDOK);
+    QCOMPARE(dlg.result(), QDialog::Accepted);
     QCOMPARE(value, expected);
 }
 
@@ -271,9 +271,9 @@ void FilterEditTest::limitDialogClosing_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("OK button") << "ok" << 1 << "35";
     QTest::newRow("Enter") << "enter" << 1 << "35";
-    QTest::newRow("Abbruch") << "cancel" << 2 << "20";
-    QTest::newRow("Escape") << "escape" << 2 << "20";
-    QTest::newRow("close box") << "close" << 2 << "20";
+    QTest::newRow("Abbruch") << "cancel" << int(QDialog::Rejected) << "20";
+    QTest::newRow("Escape") << "escape" << int(QDialog::Rejected) << "20";
+    QTest::newRow("close box") << "close" << int(QDialog::Rejected) << "20";
 }
 
 void FilterEditTest::limitDialogClosing()

@@ -351,10 +351,10 @@ void JokeRewardTest::result_data()
 
     QTest::newRow("OK button") << true << 0 << 1;
     QTest::newRow("Enter") << true << int(Qt::Key_Return) << 1;
-    QTest::newRow("Escape") << true << int(Qt::Key_Escape) << 2;
-    QTest::newRow("close box") << true << -1 << 2;
+    QTest::newRow("Escape") << true << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("close box") << true << -1 << int(QDialog::Rejected);
     QTest::newRow("Enter without a joke") << false << int(Qt::Key_Return) << 1;
-    QTest::newRow("Escape without a joke") << false << int(Qt::Key_Escape) << 2;
+    QTest::newRow("Escape without a joke") << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
     QTest::newRow("Tab then Space without a joke") << false << int(Qt::Key_Tab) << 1;
 }
 

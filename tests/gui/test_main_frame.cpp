@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "engine/Catalogue.h"
 
 #include "app/BackgroundView.h"
 #include "app/CMainFrame.h"
@@ -141,6 +142,7 @@ void TestMainFrame::init()
     routed_.clear();
     dialogs_.clear();
     frame_->SetCommandRouter([this](int id) { routed_.append(id); });
+    frame_->SetExerciseRouter([this](const ExerciseKind& kind) { routed_.append(kind.id); });
     DialogRunner& d = frame_->Dialogs();
     d.sound = [this] { dialogs_.append("sound"); };
     d.displayFont = [this](const DisplayStyleSection& style) {
@@ -287,7 +289,8 @@ void TestMainFrame::menuEntry()
     QFETCH(QString, prompt);
     QAction* action = frame_->Action(id);
     QVERIFY(action);
-    QCOMPARE(action->objectName(), QStringLiteral("action%1").arg(id));
+    // Named after menu and text, and found by that name alone.
+    QCOMPARE(frame_->findChildren<QAction*>(action->objectName()), QList<QAction*> { action });
     QCOMPARE(action->data().toInt(), id);
     QCOMPARE(action->text(), text);
     QCOMPARE(action->statusTip(), prompt);

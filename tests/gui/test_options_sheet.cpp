@@ -353,7 +353,7 @@ void TestOptionsSheet::closingWithoutOk()
     else
         sheet.close();
     QVERIFY(!sheet.isVisible());
-    QCOMPARE(sheet.result(), 2);
+    QCOMPARE(sheet.result(), int(QDialog::Rejected));
     QVERIFY(app.profile.Writes().empty());
 }
 

@@ -164,7 +164,7 @@ void TestOwnExercises::unusableFile()
     QCOMPARE(r.WrittenFlag(), 0);
     QVERIFY(r.TaskLine().isEmpty());
     QCOMPARE(r.Wrote("Laenge"), lengthWritten);
-    QCOMPARE(dlg.exec(), int(CDialog::IDCANCEL));
+    QCOMPARE(dlg.exec(), int(QDialog::Rejected));
     QDir().rmdir(fileName);
     QFile::remove(fileName);
 }

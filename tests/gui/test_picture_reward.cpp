@@ -312,8 +312,8 @@ void PictureRewardTest::result_data()
     QTest::newRow("OK button") << 0 << 1;
     QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
     QTest::newRow("Space on the focused button") << int(Qt::Key_Space) << 1;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 2;
-    QTest::newRow("close box") << -1 << 2;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("close box") << -1 << int(QDialog::Rejected);
 }
 
 void PictureRewardTest::result()

@@ -256,7 +256,7 @@ void TestPraiseList::closingWithoutOk()
     else
         dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), 2);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(app.profile.Writes().empty());
 }
 

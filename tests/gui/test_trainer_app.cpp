@@ -121,8 +121,8 @@ void TestTrainerApp::init()
     opened_.clear();
     help_.clear();
     DialogRunner& d = app_.Dialogs();
-    d.exercise = [this](int kind, int mode) {
-        opened_.append(QStringLiteral("exercise %1 %2").arg(kind).arg(mode));
+    d.exercise = [this](const ExerciseKind& kind) {
+        opened_.append(QStringLiteral("exercise %1 %2").arg(kind.id).arg(kind.entryMode));
     };
     d.pictureReward = [this] { opened_.append("picture"); };
     d.jokeReward = [this] { opened_.append("joke"); };
@@ -167,8 +167,8 @@ void TestTrainerApp::exerciseEntries()
     QFETCH(int, kind);
     QFETCH(int, mode);
     // As a successful run leaves it: the reward follows the window.
-    app_.Dialogs().exercise = [this](int k, int m) {
-        opened_.append(QStringLiteral("exercise %1 %2").arg(k).arg(m));
+    app_.Dialogs().exercise = [this](const ExerciseKind& k) {
+        opened_.append(QStringLiteral("exercise %1 %2").arg(k.id).arg(k.entryMode));
         app_.WriteProfileInt("Parameter", "Lobe", 1);
     };
     app_.WriteProfileInt("Parameter", "Belohnungsart", 1);
