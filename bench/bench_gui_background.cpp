@@ -2,9 +2,9 @@
 // picture, against the same paint when the picture is missing (grey only).
 // The picture is decoded once and then drawn from memory; a paint after the
 // file changed decodes it again, measured on its own.
+#include "TestSupport.h"
 #include "app/BackgroundView.h"
 #include "app/CMainFrame.h"
-#include "tests/gui/TestSupport.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 // Opening the exercise window until its first task shows, and repainting it
 // over a 1024 x 768 "BackGround.bmp", each against an empty dialog of the
 // same size opened and painted the same way.
+#include "TestSupport.h"
 #include "engine/CExerciseDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/RandomSource.h"
 #include "feedback/Dib.h"
-#include "tests/gui/TestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -48,7 +48,7 @@ void BM_OpenExerciseWindow(benchmark::State& state)
         CExerciseDlg dlg(App(), *FindExerciseKind(32772));
         dlg.OnInitDialog();
         ShowAndPaint(dlg);
-        benchmark::DoNotOptimize(dlg.TaskLine()->text());
+        benchmark::DoNotOptimize(TaskLine(dlg)->text());
         dlg.hide();
     }
 }
@@ -72,7 +72,7 @@ void BM_StartRunHidden(benchmark::State& state)
     for (auto _ : state) {
         CExerciseDlg dlg(App(), *FindExerciseKind(32772));
         dlg.OnInitDialog();
-        benchmark::DoNotOptimize(dlg.TaskLine()->text());
+        benchmark::DoNotOptimize(TaskLine(dlg)->text());
     }
 }
 BENCHMARK(BM_StartRunHidden)->Unit(benchmark::kMillisecond);

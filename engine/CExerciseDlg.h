@@ -68,12 +68,6 @@ public:
     const std::string& ExpectedAnswer() const;
     const std::string& TaskText() const;
 
-    QLabel* TaskLine() const { return taskLine_; }
-    QLabel* PromptLine() const { return promptLine_; }
-    QLineEdit* AnswerField() const { return answer_; }
-    CBitmapButton& OkButton() { return ok_; }
-    CBitmapButton& HelpButton() { return help_; }
-    CBitmapButton& CancelButton() { return cancel_; }
     // The learning aids of this run; nullptr while all of them are off.
     ExerciseAids* Aids() const { return aids_.get(); }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses with clang and runs each for a bounded time
-# on its seed corpus.  fuzz.sh [seconds per harness]
+# Exploratory fuzzing: builds the libFuzzer harnesses with clang and lets
+# each search from its kept corpus for a bounded time.  Failing inputs are
+# kept in build-fuzz/ and reported; the tests replay only fuzz/corpus/.
+# fuzz.sh [seconds per harness]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}

@@ -90,7 +90,7 @@ public:
         return *dlg;
     }
 
-    void Type(const QString& text) { dlg->AnswerField()->setText(text); }
+    void Type(const QString& text) { ::AnswerField(*dlg)->setText(text); }
     // Key by key, as typed; also characters beyond Latin-1's ASCII half,
     // which QTest::keyClicks cannot send.
     void TypeKeys(const QString& text)
@@ -99,20 +99,20 @@ public:
             const int key = c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode()
                                                                       : int(Qt::Key_unknown);
             QTest::sendKeyEvent(
-                QTest::Press, dlg->AnswerField(), Qt::Key(key), QString(c), Qt::NoModifier);
+                QTest::Press, ::AnswerField(*dlg), Qt::Key(key), QString(c), Qt::NoModifier);
             QTest::sendKeyEvent(
-                QTest::Release, dlg->AnswerField(), Qt::Key(key), QString(c), Qt::NoModifier);
+                QTest::Release, ::AnswerField(*dlg), Qt::Key(key), QString(c), Qt::NoModifier);
         }
     }
-    void Ok() { dlg->OkButton().click(); }
+    void Ok() { ::OkButton(*dlg).click(); }
     void AnswerRight()
     {
         Type(QString::fromStdString(dlg->ExpectedAnswer()));
         Ok();
     }
     QString Expected() const { return QString::fromStdString(dlg->ExpectedAnswer()); }
-    QString TaskLine() const { return dlg->TaskLine()->text(); }
-    QString PromptLine() const { return dlg->PromptLine()->text(); }
+    QString TaskLine() const { return ::TaskLine(*dlg)->text(); }
+    QString PromptLine() const { return ::PromptLine(*dlg)->text(); }
 
     // The reward flag as written, -1 when it was never written.
     int WrittenFlag() const

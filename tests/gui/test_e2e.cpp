@@ -3,6 +3,7 @@
 // data folder, driven only with mouse clicks and typed keys.  The answers are
 // worked out from the task line, as the child would.
 
+#include "TestSupport.h"
 #include "UserScript.h"
 
 #include "app/BackgroundView.h"
@@ -146,9 +147,9 @@ QMap<QString, QString> OwnPairs(const QString& path, int* longestLine)
 
 bool ReadyForAnswer(CExerciseDlg* dlg)
 {
-    return dlg && dlg->OkButton().Caption() == QLatin1String("OK")
-        && dlg->AnswerField()->text().isEmpty() && !dlg->TaskLine()->text().isEmpty()
-        && dlg->focusWidget() == dlg->AnswerField();
+    return dlg && OkButton(*dlg).Caption() == QLatin1String("OK")
+        && AnswerField(*dlg)->text().isEmpty() && !TaskLine(*dlg)->text().isEmpty()
+        && dlg->focusWidget() == AnswerField(*dlg);
 }
 
 CBitmapButton* ButtonNamed(QWidget* dialog, const QString& word)
@@ -257,26 +258,26 @@ void TestEndToEnd::AnswerRight(
         [this, &s, title, answer] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
             s.Expect(dlg->windowTitle() == title, "window title " + dlg->windowTitle());
-            s.Expect(dlg->PromptLine()->text() == QStringLiteral("Löse obige Aufgabe !"),
-                "prompt " + dlg->PromptLine()->text());
-            const QString task = dlg->TaskLine()->text();
+            s.Expect(PromptLine(*dlg)->text() == QStringLiteral("Löse obige Aufgabe !"),
+                "prompt " + PromptLine(*dlg)->text());
+            const QString task = TaskLine(*dlg)->text();
             tasks_.append(task);
-            QTest::keyClicks(dlg->AnswerField(), answer(task));
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            QTest::keyClicks(AnswerField(*dlg), answer(task));
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         QStringLiteral("praise and the NEXT face"),
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+            return dlg && OkButton(*dlg).Caption() == QLatin1String("NEXT");
         },
         [&s, praise] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
             s.Expect(
-                praise.contains(dlg->PromptLine()->text()), "praise " + dlg->PromptLine()->text());
-            s.Expect(dlg->OkButton().accessibleName() == QStringLiteral("Weiter"),
-                "NEXT button named " + dlg->OkButton().accessibleName());
-            QTest::mouseClick(&dlg->OkButton(), Qt::LeftButton);
+                praise.contains(PromptLine(*dlg)->text()), "praise " + PromptLine(*dlg)->text());
+            s.Expect(OkButton(*dlg).accessibleName() == QStringLiteral("Weiter"),
+                "NEXT button named " + OkButton(*dlg).accessibleName());
+            QTest::mouseClick(&OkButton(*dlg), Qt::LeftButton);
         });
 }
 
@@ -337,8 +338,8 @@ void TestEndToEnd::wrongAnswersEarnNoReward()
         "the first task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [answer] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            *answer = SumOf(dlg->TaskLine()->text());
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            *answer = SumOf(TaskLine(*dlg)->text());
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the wrong-answer window", [] { return ActiveModal<CWrongAnswerDlg>(); },
@@ -355,24 +356,24 @@ void TestEndToEnd::wrongAnswersEarnNoReward()
         [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [answer] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            QTest::keyClicks(dlg->AnswerField(), *answer);
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            QTest::keyClicks(AnswerField(*dlg), *answer);
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the first task answered",
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+            return dlg && OkButton(*dlg).Caption() == QLatin1String("NEXT");
         },
-        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->OkButton(), Qt::LeftButton); });
+        [] { QTest::mouseClick(&OkButton(*ActiveModal<CExerciseDlg>()), Qt::LeftButton); });
     // Task 2: a wrong number, then "Lösen" shows the solution.
     s.Then(
         "the second task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [answer] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            *answer = SumOf(dlg->TaskLine()->text());
-            QTest::keyClicks(dlg->AnswerField(), QString::number(answer->toInt() + 1));
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            *answer = SumOf(TaskLine(*dlg)->text());
+            QTest::keyClicks(AnswerField(*dlg), QString::number(answer->toInt() + 1));
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the wrong-answer window again", [] { return ActiveModal<CWrongAnswerDlg>(); },
@@ -387,13 +388,12 @@ void TestEndToEnd::wrongAnswersEarnNoReward()
         "the solution in the answer field",
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+            return dlg && OkButton(*dlg).Caption() == QLatin1String("NEXT");
         },
         [&s, answer] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            s.Expect(
-                dlg->AnswerField()->text() == *answer, "solution " + dlg->AnswerField()->text());
-            QTest::mouseClick(&dlg->OkButton(), Qt::LeftButton);
+            s.Expect(AnswerField(*dlg)->text() == *answer, "solution " + AnswerField(*dlg)->text());
+            QTest::mouseClick(&OkButton(*dlg), Qt::LeftButton);
         });
     AnswerRight(QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });
     QVERIFY(Run());
@@ -715,14 +715,14 @@ void TestEndToEnd::cancelWritesNothing()
         "the task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            QTest::keyClicks(dlg->AnswerField(), SumOf(dlg->TaskLine()->text()));
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            QTest::keyClicks(AnswerField(*dlg), SumOf(TaskLine(*dlg)->text()));
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the task answered",
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+            return dlg && OkButton(*dlg).Caption() == QLatin1String("NEXT");
         },
         [&s] {
             CBitmapButton* end = ButtonNamed(ActiveModal<CExerciseDlg>(), QStringLiteral("Ende"));

@@ -87,19 +87,19 @@ void TestExerciseDlg::run()
         QVERIFY2(!dlg.HasEnded(), qPrintable("ended before " + step));
         if (step == "right") {
             r.AnswerRight();
-            QCOMPARE(dlg.OkButton().Caption(), QString("NEXT"));
-            QCOMPARE(dlg.OkButton().accessibleName(), QString("Weiter"));
+            QCOMPARE(OkButton(dlg).Caption(), QString("NEXT"));
+            QCOMPARE(OkButton(dlg).accessibleName(), QString("Weiter"));
         } else if (step == "wrong" || step == "empty") {
             const bool solve = replies.value(r.asked.wrong) == "solve";
             const QString task = r.TaskLine();
             r.Type(step == "wrong" ? r.Expected() + "0" : QString());
             r.Ok();
             QCOMPARE(r.TaskLine(), task);
-            QCOMPARE(dlg.AnswerField()->text(), solve ? r.Expected() : QString());
+            QCOMPARE(AnswerField(dlg)->text(), solve ? r.Expected() : QString());
             QCOMPARE(dlg.Answered(), solve);
-            QCOMPARE(dlg.OkButton().Caption(), QString(solve ? "NEXT" : "OK"));
+            QCOMPARE(OkButton(dlg).Caption(), QString(solve ? "NEXT" : "OK"));
         } else {
-            QCOMPARE(dlg.OkButton().Caption(), QString("NEXT"));
+            QCOMPARE(OkButton(dlg).Caption(), QString("NEXT"));
             r.Ok();
         }
     }
@@ -130,9 +130,9 @@ void TestExerciseDlg::endings()
     CExerciseDlg& dlg = r.Open(32771);
     r.AnswerRight();
     if (how == "cancel")
-        dlg.CancelButton().click();
+        CancelButton(dlg).click();
     else if (how == "escape")
-        QTest::keyClick(dlg.AnswerField(), Qt::Key_Escape);
+        QTest::keyClick(AnswerField(dlg), Qt::Key_Escape);
     else
         dlg.close();
     QVERIFY(dlg.HasEnded());
@@ -151,8 +151,8 @@ void TestExerciseDlg::nextIgnoresChangedField()
     r.Ok();
     QCOMPARE(r.asked.wrong, 0);
     QCOMPARE(dlg.TasksShown(), 2);
-    QCOMPARE(dlg.OkButton().Caption(), QString("OK"));
-    QVERIFY(dlg.AnswerField()->text().isEmpty());
+    QCOMPARE(OkButton(dlg).Caption(), QString("OK"));
+    QVERIFY(AnswerField(dlg)->text().isEmpty());
     QCOMPARE(r.PromptLine(), QString("Löse obige Aufgabe !"));
 }
 
@@ -301,15 +301,15 @@ void TestExerciseDlg::everyGeneratedKind()
     else
         QVERIFY(r.TaskLine().endsWith("= " + QString(r.Expected().size(), '?')));
 
-    QTest::keyClicks(dlg.AnswerField(), "7<a >=9");
-    QCOMPARE(dlg.AnswerField()->text(), compare ? QString("<>") : QString("79"));
+    QTest::keyClicks(AnswerField(dlg), "7<a >=9");
+    QCOMPARE(AnswerField(dlg)->text(), compare ? QString("<>") : QString("79"));
 }
 
 void TestExerciseDlg::help()
 {
     ExerciseRun r;
     CExerciseDlg& dlg = r.Open(32806);
-    dlg.HelpButton().click();
+    HelpButton(dlg).click();
     QCOMPARE(r.app.help, (std::vector<HelpRequest> { { 65536 + 32806, 1 } }));
     QVERIFY(!dlg.HasEnded());
 }
@@ -320,11 +320,11 @@ void TestExerciseDlg::typedAnswerThroughFilter()
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "1");
     CExerciseDlg& dlg = r.Open(32776);
-    QTest::keyClicks(dlg.AnswerField(), " " + r.Expected() + "x");
-    QTest::keyClick(dlg.AnswerField(), Qt::Key_Return);
+    QTest::keyClicks(AnswerField(dlg), " " + r.Expected() + "x");
+    QTest::keyClick(AnswerField(dlg), Qt::Key_Return);
     QCOMPARE(r.asked.wrong, 0);
     QVERIFY(dlg.Answered());
-    QTest::keyClick(dlg.AnswerField(), Qt::Key_Return);
+    QTest::keyClick(AnswerField(dlg), Qt::Key_Return);
     QVERIFY(dlg.HasEnded());
     QCOMPARE(r.WrittenFlag(), 1);
 }

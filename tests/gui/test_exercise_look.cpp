@@ -79,10 +79,10 @@ void TestExerciseLook::keyboardReachesEveryControl()
     ExerciseRun r;
     CExerciseDlg& dlg = r.Open(32771);
     QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-    QTRY_COMPARE(dlg.focusWidget(), dlg.AnswerField());
+    QTRY_COMPARE(dlg.focusWidget(), AnswerField(dlg));
 
-    const QList<QWidget*> order { &dlg.HelpButton(), &dlg.CancelButton(), &dlg.OkButton(),
-        dlg.AnswerField() };
+    const QList<QWidget*> order { &HelpButton(dlg), &CancelButton(dlg), &OkButton(dlg),
+        AnswerField(dlg) };
     for (QWidget* next : order) {
         PaintCounter painted(next);
         QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
@@ -90,8 +90,8 @@ void TestExerciseLook::keyboardReachesEveryControl()
         QTRY_VERIFY(painted.paints > 0);
         QCOMPARE(dlg.focusWidget(), next);
     }
-    QVERIFY(!dlg.TaskLine()->focusPolicy());
-    QVERIFY(!dlg.PromptLine()->focusPolicy());
+    QVERIFY(!TaskLine(dlg)->focusPolicy());
+    QVERIFY(!PromptLine(dlg)->focusPolicy());
 }
 
 void TestExerciseLook::accessibleNames()
@@ -99,13 +99,13 @@ void TestExerciseLook::accessibleNames()
     ExerciseRun r;
     CExerciseDlg& dlg = r.Open(32802);
     QCOMPARE(dlg.windowTitle(), QString("Zwei Zahlen kleiner 10"));
-    QCOMPARE(dlg.AnswerField()->accessibleName(), QString("Antwort"));
-    QCOMPARE(dlg.OkButton().accessibleName(), QString("OK"));
-    QCOMPARE(dlg.HelpButton().accessibleName(), QString("Hilfe"));
-    QCOMPARE(dlg.CancelButton().accessibleName(), QString("Ende"));
-    QVERIFY(dlg.TaskLine()->accessibleName().isEmpty());
-    QVERIFY(dlg.PromptLine()->accessibleName().isEmpty());
-    QCOMPARE(dlg.PromptLine()->text(), QString("Gib < oder > ein !"));
+    QCOMPARE(AnswerField(dlg)->accessibleName(), QString("Antwort"));
+    QCOMPARE(OkButton(dlg).accessibleName(), QString("OK"));
+    QCOMPARE(HelpButton(dlg).accessibleName(), QString("Hilfe"));
+    QCOMPARE(CancelButton(dlg).accessibleName(), QString("Ende"));
+    QVERIFY(TaskLine(dlg)->accessibleName().isEmpty());
+    QVERIFY(PromptLine(dlg)->accessibleName().isEmpty());
+    QCOMPARE(PromptLine(dlg)->text(), QString("Gib < oder > ein !"));
 }
 
 // Rows: section values as "key=value" pairs for "BigFont".
@@ -157,7 +157,7 @@ void TestExerciseLook::fonts()
         r.app.profile.Set("BigFont", kv[0].toStdString(), kv[1].toStdString());
     }
     CExerciseDlg& dlg = r.Open(32771);
-    for (QWidget* w : std::initializer_list<QWidget*> { dlg.TaskLine(), dlg.AnswerField() }) {
+    for (QWidget* w : std::initializer_list<QWidget*> { TaskLine(dlg), AnswerField(dlg) }) {
         const QFont f = w->font();
         QCOMPARE(f.family(), family);
         QCOMPARE(f.pixelSize(), pixels);
@@ -166,7 +166,7 @@ void TestExerciseLook::fonts()
         QCOMPARE(f.underline(), underline);
         QCOMPARE(f.strikeOut(), strikeOut);
     }
-    const QFont small = dlg.PromptLine()->font();
+    const QFont small = PromptLine(dlg)->font();
     QCOMPARE(small.family(), QString("Arial"));
     QCOMPARE(small.pixelSize(), 35);
     QCOMPARE(small.weight(), QFont::Normal);
@@ -200,9 +200,9 @@ void TestExerciseLook::colours()
     r.Type("1234");
 
     const bool small = section == "SmallFont";
-    const QImage prompt = Grab(dlg.PromptLine());
-    const QImage task = Grab(dlg.TaskLine());
-    const QImage answer = Grab(dlg.AnswerField());
+    const QImage prompt = Grab(PromptLine(dlg));
+    const QImage task = Grab(TaskLine(dlg));
+    const QImage answer = Grab(AnswerField(dlg));
     QCOMPARE(HasPixel(prompt, colour), small);
     QCOMPARE(HasPixel(task, colour), !small);
     QCOMPARE(HasPixel(answer, colour), !small);
@@ -217,9 +217,9 @@ void TestExerciseLook::coloursReadAtEveryPaint()
 {
     ExerciseRun r;
     CExerciseDlg& dlg = r.Open(32771);
-    QVERIFY(HasPixel(Grab(dlg.TaskLine()), Qt::black));
+    QVERIFY(HasPixel(Grab(TaskLine(dlg)), Qt::black));
     r.app.profile.Set("BigFont", "Gruen", "128");
-    const QImage again = Grab(dlg.TaskLine());
+    const QImage again = Grab(TaskLine(dlg));
     QVERIFY(HasPixel(again, QColor(0, 128, 0)));
     QVERIFY(!HasPixel(again, Qt::black));
 }
@@ -252,7 +252,7 @@ void TestExerciseLook::background()
     const QColor green(0, 160, 0);
     for (const QPoint corner : { QPoint(1, 1), QPoint(631, 398), QPoint(631, 1), QPoint(1, 398) })
         QCOMPARE(window.pixelColor(corner) == green, drawn);
-    QCOMPARE(window.pixelColor(dlg.TaskLine()->geometry().topLeft()), QColor(0, 0, 255));
+    QCOMPARE(window.pixelColor(TaskLine(dlg)->geometry().topLeft()), QColor(0, 0, 255));
 
     // A changed picture shows at the next paint.
     QImage red(QSize(50, 50), QImage::Format_RGB32);

@@ -1,4 +1,3 @@
-#include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 
 #include "app/CFontChooserDlg.h"
@@ -14,14 +13,6 @@
 #include <QtTest>
 
 namespace {
-QStringList Written(const std::vector<MemoryProfile::Write>& writes)
-{
-    QStringList lines;
-    for (const auto& write : writes)
-        lines << QString::fromStdString(write.section + "/" + write.key + "=" + write.value);
-    return lines;
-}
-
 // The ten keys as OK writes them, in their order.
 QStringList Choice(const QString& section, int red, int green, int blue, int underline, int italic,
     int strikeOut, int height, int width, int weight, const QString& name)
@@ -221,15 +212,13 @@ void TestFontChooser::boldItalicDarkRed()
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);
     QCOMPARE(
-        Written(app.profile.Writes()), Choice("BigFont", 128, 0, 0, 0, 1, 0, 28, 0, 700, "Arial"));
+        app.profile.WrittenLines(), Choice("BigFont", 128, 0, 0, 0, 1, 0, 28, 0, 700, "Arial"));
 }
 
 void TestFontChooser::cancelWritesNothing_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Abbruch") << "Abbruch";
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("close box") << "close";
+    AddLeaveRows();
 }
 
 void TestFontChooser::cancelWritesNothing()
@@ -246,12 +235,7 @@ void TestFontChooser::cancelWritesNothing()
             box->setChecked(true);
         TypeSize(dialog, "30");
         dialog.SetColor(Qt::green);
-        if (how == "Abbruch")
-            dialog.CancelButton()->click();
-        else if (how == "Escape")
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
+        Leave(dialog, how, dialog.CancelButton());
         return dialog.result();
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);

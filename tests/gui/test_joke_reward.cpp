@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <map>
 #include <vector>
 
 namespace {
@@ -78,7 +77,6 @@ private slots:
     void opening();
     void choice_data();
     void choice();
-    void firstJokeComesHalfTheTime();
     void negativeCountTakesTheFirstDraw();
     void displayLines_data();
     void displayLines();
@@ -200,26 +198,6 @@ void JokeRewardTest::choice()
         CJokeRewardDlg dlg(app);
         QCOMPARE(dlg.JokeNumber(), expected);
     }
-}
-
-void JokeRewardTest::firstJokeComesHalfTheTime()
-{
-    for (int k = 1; k <= 3; ++k)
-        QVERIFY(WriteJoke(k));
-    TestApp app;
-    app.profile.Set("Parameter", "Witze", "3");
-    std::map<int, int> seen;
-    constexpr int kSeeds = 600;
-    for (int second = 0; second < kSeeds; ++second) {
-        FixClock(1700000000 + second);
-        CJokeRewardDlg dlg(app);
-        ++seen[dlg.JokeNumber()];
-        QCOMPARE(dlg.Lines().value(0), QStringLiteral("Witz %1").arg(dlg.JokeNumber()));
-    }
-    QCOMPARE(seen.size(), size_t(3));
-    QVERIFY2(qAbs(seen[1] - kSeeds / 2) < kSeeds / 12, qPrintable(QString::number(seen[1])));
-    QVERIFY(qAbs(seen[2] - kSeeds / 4) < kSeeds / 12);
-    QVERIFY(qAbs(seen[3] - kSeeds / 4) < kSeeds / 12);
 }
 
 void JokeRewardTest::negativeCountTakesTheFirstDraw()
@@ -354,7 +332,8 @@ void JokeRewardTest::result_data()
     QTest::newRow("Escape") << true << int(Qt::Key_Escape) << int(QDialog::Rejected);
     QTest::newRow("close box") << true << -1 << int(QDialog::Rejected);
     QTest::newRow("Enter without a joke") << false << int(Qt::Key_Return) << 1;
-    QTest::newRow("Escape without a joke") << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Escape without a joke")
+        << false << int(Qt::Key_Escape) << int(QDialog::Rejected);
     QTest::newRow("Tab then Space without a joke") << false << int(Qt::Key_Tab) << 1;
 }
 

@@ -1,4 +1,3 @@
-#include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 
 #include "settings/CLearningAidsPage.h"
@@ -18,14 +17,6 @@
 #include <QtTest>
 
 namespace {
-QStringList Written(const std::vector<MemoryProfile::Write>& writes)
-{
-    QStringList lines;
-    for (const auto& write : writes)
-        lines << QString::fromStdString(write.section + "/" + write.key + "=" + write.value);
-    return lines;
-}
-
 // "Section/Key=Value" lines into the profile.
 void Store(MemoryProfile& profile, const QStringList& lines)
 {
@@ -145,7 +136,7 @@ void TestOptionsSheet::rewardKind()
     QCOMPARE(CheckedChoice(*sheet.RewardPage()), click >= 0 ? click : shownChecked);
 
     sheet.OkButton()->click();
-    QCOMPARE(Written(app.profile.Writes()), written);
+    QCOMPARE(app.profile.WrittenLines(), written);
     QCOMPARE(sheet.result(), int(QDialog::Accepted));
     QVERIFY(!sheet.isVisible());
     if (written.isEmpty() && !stored.isNull())
@@ -203,7 +194,7 @@ void TestOptionsSheet::counts()
         tasks->insert(typedTasks);
     }
     sheet.OkButton()->click();
-    QCOMPARE(Written(app.profile.Writes()), written);
+    QCOMPARE(app.profile.WrittenLines(), written);
 }
 
 void TestOptionsSheet::backgroundList_data()
@@ -291,7 +282,7 @@ void TestOptionsSheet::backgroundChoice()
     sheet.OkButton()->click();
     const QStringList expected { "Parameter/Belohnungsart=0", "Parameter/Hintergrundbild=" + shown,
         "Parameter/Changed=1" };
-    QCOMPARE(Written(app.profile.Writes()), expected);
+    QCOMPARE(app.profile.WrittenLines(), expected);
 }
 
 void TestOptionsSheet::help_data()
@@ -326,9 +317,7 @@ void TestOptionsSheet::help()
 void TestOptionsSheet::closingWithoutOk_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Abbruch") << "Abbruch";
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("close box") << "close";
+    AddLeaveRows();
 }
 
 void TestOptionsSheet::closingWithoutOk()
@@ -346,12 +335,7 @@ void TestOptionsSheet::closingWithoutOk()
     sheet.BackgroundPage()->PictureList()->item(0)->setSelected(true);
     sheet.BackgroundPage()->OnSetPicture();
 
-    if (how == "Abbruch")
-        sheet.CancelButton()->click();
-    else if (how == "Escape")
-        QTest::keyClick(&sheet, Qt::Key_Escape);
-    else
-        sheet.close();
+    Leave(sheet, how, sheet.CancelButton());
     QVERIFY(!sheet.isVisible());
     QCOMPARE(sheet.result(), int(QDialog::Rejected));
     QVERIFY(app.profile.Writes().empty());

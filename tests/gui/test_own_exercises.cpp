@@ -72,8 +72,8 @@ void TestOwnExercises::answer()
     QCOMPARE(r.PromptLine(), QString("Löse obige Aufgabe !"));
 
     r.TypeKeys(typed); // no filter for free text
-    QCOMPARE(dlg.AnswerField()->text(), typed);
-    QTest::keyClick(dlg.AnswerField(), Qt::Key_Return);
+    QCOMPARE(AnswerField(dlg)->text(), typed);
+    QTest::keyClick(AnswerField(dlg), Qt::Key_Return);
     QCOMPARE(dlg.Answered(), right);
     QCOMPARE(r.asked.wrong, right ? 0 : 1);
     if (right) {

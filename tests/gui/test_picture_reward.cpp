@@ -45,7 +45,6 @@ private slots:
     void layout();
     void choice_data();
     void choice();
-    void lastPictureComesHalfTheTime();
     void applause_data();
     void applause();
     void paintsPictureCentred_data();
@@ -122,24 +121,6 @@ void PictureRewardTest::choice()
         FixClock(1700000000 + seconds * 7);
         QCOMPARE(dlg.ChoosePictureFile(), expected);
     }
-}
-
-void PictureRewardTest::lastPictureComesHalfTheTime()
-{
-    TestApp app;
-    ListPictures(app.profile, 3);
-    CPictureRewardDlg dlg(app);
-    std::map<QString, int> seen;
-    constexpr int kSeeds = 4000;
-    for (int second = 0; second < kSeeds; ++second) {
-        FixClock(1700000000 + second);
-        ++seen[dlg.ChoosePictureFile()];
-    }
-    QCOMPARE(seen.size(), size_t(3));
-    QVERIFY2(qAbs(seen["bild2.bmp"] - kSeeds / 2) < kSeeds / 20,
-        qPrintable(QString::number(seen["bild2.bmp"])));
-    QVERIFY(qAbs(seen["bild0.bmp"] - kSeeds / 4) < kSeeds / 20);
-    QVERIFY(qAbs(seen["bild1.bmp"] - kSeeds / 4) < kSeeds / 20);
 }
 
 void PictureRewardTest::applause_data()

@@ -1,4 +1,3 @@
-#include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 
 #include "settings/CPraiseListDlg.h"
@@ -231,9 +230,7 @@ void TestPraiseList::help()
 void TestPraiseList::closingWithoutOk_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Abbruch") << "Abbruch";
-    QTest::newRow("Escape") << "Escape";
-    QTest::newRow("close box") << "close";
+    AddLeaveRows();
 }
 
 void TestPraiseList::closingWithoutOk()
@@ -249,12 +246,7 @@ void TestPraiseList::closingWithoutOk()
     dialog.PraiseList()->item(0)->setSelected(true);
     dialog.OnDeletePraise();
 
-    if (how == "Abbruch")
-        dialog.CancelButton()->click();
-    else if (how == "Escape")
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    else
-        dialog.close();
+    Leave(dialog, how, dialog.CancelButton());
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(app.profile.Writes().empty());

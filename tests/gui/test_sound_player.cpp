@@ -1,4 +1,3 @@
-#include "TestSupport.h"
 #include "feedback/QtSoundPlayer.h"
 
 #include <QElapsedTimer>
@@ -52,7 +51,6 @@ private slots:
     void play();
     void shippedSoundsPlay_data();
     void shippedSoundsPlay();
-    void recordingPlayerKeepsOrder();
 
 private:
     QTemporaryDir dir_;
@@ -130,17 +128,6 @@ void SoundPlayerTest::shippedSoundsPlay()
     if (!QFile::exists(path))
         QSKIP("the data folder is not built");
     QVERIFY(QtSoundPlayer::IsPlayableWave(path));
-}
-
-void SoundPlayerTest::recordingPlayerKeepsOrder()
-{
-    TestApp app;
-    app.Sound().Play("drum.wav");
-    app.Sound().Play("gemein.wav");
-    QCOMPARE(app.player.played, (QStringList { "drum.wav", "gemein.wav" }));
-    app.WinHelp(131072 + 113, CWinApp::HELP_CONTEXT);
-    QCOMPARE(app.help.size(), size_t(1));
-    QCOMPARE(app.help.front(), (HelpRequest { 131072 + 113, CWinApp::HELP_CONTEXT }));
 }
 
 QTEST_MAIN(SoundPlayerTest)

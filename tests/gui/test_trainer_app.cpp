@@ -147,19 +147,10 @@ void TestTrainerApp::exerciseEntries_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("mode");
     // The entry mode follows the menu: digits, comparison signs, free text.
-    const std::pair<QList<int>, int> menus[] = {
-        { { 32771, 32772, 32773, 32775, 32776, 32777, 32778, 32779, 32780, 32781, 32782, 32783,
-              32810, 32786 },
-            0 },
-        { { 32787, 32788, 32789, 32790, 32792, 32793, 32794, 32795, 32796, 32797, 32798, 32799,
-              32800, 32801 },
-            0 },
-        { { 32802, 32803, 32804, 32805, 32806, 32807 }, 1 },
-        { { 32811, 32812, 32813, 32814 }, 2 },
-    };
-    for (const auto& [ids, mode] : menus)
-        for (int id : ids)
-            QTest::addRow("%d in mode %d", id, mode) << id << mode;
+    for (const ExerciseKind& entry : ExerciseKinds()) {
+        const int mode = entry.menu == Menu::Vergleiche ? 1 : entry.menu == Menu::Eigene ? 2 : 0;
+        QTest::addRow("%d in mode %d", entry.id, mode) << entry.id << mode;
+    }
 }
 
 void TestTrainerApp::exerciseEntries()
