@@ -16,6 +16,8 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 struct MenuEntry {
@@ -92,7 +94,9 @@ QString ActionName(const QString& menuTitle, const QString& text)
 {
     QString name = QStringLiteral("action");
     bool wordStart = true;
-    for (const QChar c : QString(menuTitle + u' ' + text).remove(u'&')) {
+    QString words = menuTitle + u' ' + text;
+    words.remove(u'&');
+    for (const QChar c : std::as_const(words)) {
         QString part = NamePart(c);
         if (!part.isEmpty() && wordStart)
             part[0] = part[0].toUpper();

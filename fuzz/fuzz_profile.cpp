@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         section = Sanitize(tail.substr(0, tail.size() / 3), "]");
         key = Sanitize(tail.substr(tail.size() / 3, tail.size() / 3), "=");
         if (!key.empty() && (key[0] == ';' || key[0] == '['))
-            key.insert(0, "k");
+            key = "k" + key;
     }
     std::string value = Sanitize(tail.substr(2 * (tail.size() / 3)), "");
     if (value.size() >= 2 && value.front() == value.back()
