@@ -68,7 +68,7 @@ void AnnouncementsTest::rightAndWrongAnswers()
     run.app.profile.Set("Lobe", "Anzahl", "1");
     run.app.profile.Set("Lobe", "Lob1", "Super!");
     CExerciseDlg& dlg = run.Open(32772);
-    QLineEdit* field = dlg.AnswerField();
+    QLineEdit* field = AnswerField(dlg);
     const QString first = run.TaskLine();
     QCOMPARE(HeardFrom(field), QStringList { first });
 
