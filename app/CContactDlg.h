@@ -13,7 +13,6 @@ public:
     explicit CContactDlg(QWidget* parent = nullptr);
 
     CBitmapButton& OkButton() { return ok_; }
-    QGroupBox* AdviceBox() const { return box_; }
 
 protected:
     bool OnInitDialog();

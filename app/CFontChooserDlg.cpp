@@ -128,6 +128,7 @@ QWidget* CFontChooserDlg::createFacePart()
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(QStringLiteral("Schrift&art:"), part);
     faces_ = new QListWidget(part);
+    faces_->setObjectName(QStringLiteral("faceList"));
     faces_->setAccessibleName(QStringLiteral("Schriftart"));
     faces_->addItems(QFontDatabase::families());
     faces_->setMinimumSize(180, 150);
@@ -145,7 +146,9 @@ QWidget* CFontChooserDlg::createStylePart()
     auto* group = new QGroupBox(QStringLiteral("Schriftschnitt"), part);
     auto* groupLayout = new QVBoxLayout(group);
     bold_ = new QCheckBox(QStringLiteral("&Fett"), group);
+    bold_->setObjectName(QStringLiteral("boldBox"));
     italic_ = new QCheckBox(QStringLiteral("&Kursiv"), group);
+    italic_->setObjectName(QStringLiteral("italicBox"));
     groupLayout->addWidget(bold_);
     groupLayout->addWidget(italic_);
     layout->addWidget(group);
@@ -160,6 +163,7 @@ QWidget* CFontChooserDlg::createSizePart()
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(QStringLiteral("&Größe:"), part);
     size_ = new QComboBox(part);
+    size_->setObjectName(QStringLiteral("sizeBox"));
     size_->setEditable(true);
     size_->setInsertPolicy(QComboBox::NoInsert);
     size_->setAccessibleName(QStringLiteral("Größe"));
@@ -182,13 +186,16 @@ QWidget* CFontChooserDlg::createEffectsPart()
     auto* group = new QGroupBox(QStringLiteral("Effekte"), this);
     auto* layout = new QGridLayout(group);
     strikeOut_ = new QCheckBox(QStringLiteral("&Durchgestrichen"), group);
+    strikeOut_->setObjectName(QStringLiteral("strikeOutBox"));
     underline_ = new QCheckBox(QStringLiteral("&Unterstrichen"), group);
+    underline_->setObjectName(QStringLiteral("underlineBox"));
     colorSwatch_ = new QLabel(group);
     colorSwatch_->setFixedSize(24, 24);
     colorSwatch_->setFrameStyle(QFrame::Box | QFrame::Plain);
     colorSwatch_->setAutoFillBackground(true);
     colorText_ = new QLabel(group);
     colorButton_ = new QPushButton(QStringLiteral("Fa&rbe..."), group);
+    colorButton_->setObjectName(QStringLiteral("colorButton"));
     layout->addWidget(strikeOut_, 0, 0, 1, 2);
     layout->addWidget(underline_, 1, 0, 1, 2);
     layout->addWidget(colorSwatch_, 2, 0);
@@ -202,6 +209,7 @@ QWidget* CFontChooserDlg::createPreviewPart()
     auto* group = new QGroupBox(QStringLiteral("Beispiel"), this);
     auto* layout = new QVBoxLayout(group);
     preview_ = new QLabel(QStringLiteral("AaBbYyZz"), group);
+    preview_->setObjectName(QStringLiteral("preview"));
     preview_->setAlignment(Qt::AlignCenter);
     preview_->setAutoFillBackground(true);
     preview_->setFixedHeight(96);

@@ -42,14 +42,6 @@ public:
     void SetColor(const QColor& color);
     void SetColorPicker(ColorPicker picker) { colorPicker_ = std::move(picker); }
 
-    QListWidget* FaceList() const { return faces_; }
-    QCheckBox* BoldBox() const { return bold_; }
-    QCheckBox* ItalicBox() const { return italic_; }
-    QCheckBox* StrikeOutBox() const { return strikeOut_; }
-    QCheckBox* UnderlineBox() const { return underline_; }
-    QComboBox* SizeBox() const { return size_; }
-    QPushButton* ColorButton() const { return colorButton_; }
-    QLabel* Preview() const { return preview_; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
 

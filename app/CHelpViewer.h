@@ -19,7 +19,6 @@ public:
     // HELP_FINDER for the contents.
     void OpenTopic(quint32 data, quint32 command);
 
-    QTextBrowser* Browser() const { return browser_; }
 
     static QUrl ContentsUrl();
     // Where a help request leads; the contents for HELP_FINDER, for any

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "app/BackgroundView.h"
 #include "app/CMainFrame.h"
+#include "settings/ProfileKeys.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ void WritePicture(const QString& name)
 
 void PaintLoop(benchmark::State& state, const char* picture)
 {
-    g_app->profile.Set("Parameter", "Hintergrundbild", picture);
+    g_app->profile.Set(Setting::Background.key.section, Setting::Background.key.name, picture);
     CMainFrame frame(*g_app);
     frame.resize(1280, 800);
     frame.show();
@@ -56,7 +57,7 @@ BENCHMARK(BM_PaintWithoutPicture)->Unit(benchmark::kMillisecond);
 // A new picture file: the paint that follows decodes it.
 void BM_PaintAfterPictureChanged(benchmark::State& state)
 {
-    g_app->profile.Set("Parameter", "Hintergrundbild", "gross.bmp");
+    g_app->profile.Set(Setting::Background.key.section, Setting::Background.key.name, "gross.bmp");
     CMainFrame frame(*g_app);
     frame.resize(1280, 800);
     frame.show();
@@ -65,7 +66,8 @@ void BM_PaintAfterPictureChanged(benchmark::State& state)
     int turn = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        g_app->profile.Set("Parameter", "Hintergrundbild", ++turn % 2 ? "gross2.bmp" : "gross.bmp");
+        g_app->profile.Set(Setting::Background.key.section, Setting::Background.key.name,
+            ++turn % 2 ? "gross2.bmp" : "gross.bmp");
         state.ResumeTiming();
         view->repaint();
     }

@@ -6,6 +6,7 @@
 #include "engine/Catalogue.h"
 #include "engine/RandomSource.h"
 #include "feedback/Dib.h"
+#include "settings/ProfileKeys.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,7 +32,7 @@ void WriteBackground()
 TestApp& App()
 {
     static TestApp app;
-    app.profile.Set("Parameter", "Aufgaben", "10");
+    app.profile.Set(Setting::Tasks.key.section, Setting::Tasks.key.name, "10");
     return app;
 }
 

@@ -2,6 +2,7 @@
 // file and only stats it, against reading and parsing the file for every read.
 
 #include "settings/IniProfile.h"
+#include "settings/ProfileKeys.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,14 +49,15 @@ void CachedStore(benchmark::State& state)
 {
     IniProfile profile(ProfileFile());
     for (auto _ : state)
-        benchmark::DoNotOptimize(profile.GetProfileInt("SmallFont", "Blau", 7));
+        benchmark::DoNotOptimize(profile.GetProfileInt(Section::SmallFont, StyleKey::Blue.name, 7));
 }
 BENCHMARK(CachedStore);
 
 void ReparseEveryRead(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(IniProfile(ProfileFile()).GetProfileInt("SmallFont", "Blau", 7));
+        benchmark::DoNotOptimize(
+            IniProfile(ProfileFile()).GetProfileInt(Section::SmallFont, StyleKey::Blue.name, 7));
 }
 BENCHMARK(ReparseEveryRead);
 

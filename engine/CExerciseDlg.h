@@ -63,7 +63,6 @@ public:
 
     bool HasEnded() const { return ended_; }
     int TasksShown() const { return tasksShown_; }
-    int RightCount() const { return rightCount_; }
     bool Answered() const { return answered_; }
     const std::string& ExpectedAnswer() const;
     const std::string& TaskText() const;

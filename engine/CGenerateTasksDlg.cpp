@@ -45,6 +45,7 @@ CGenerateTasksDlg::CGenerateTasksDlg(CWinApp& app, QWidget* parent)
     , rangesChoice_(new QRadioButton(QStringLiteral("&Zahlenbereiche"), this))
     , count_(NumberBox(this, QStringLiteral("Anzahl"), 1, TaskSets::kMaxCount, 20))
 {
+    kindChoice_->setObjectName(QStringLiteral("kindChoice"));
     setObjectName(QStringLiteral("generateTasksDlg"));
     setWindowTitle(QStringLiteral("Aufgaben erzeugen"));
     setWindowModality(Qt::WindowModal);

@@ -24,9 +24,6 @@ public:
     const std::vector<OwnTask>& Tasks() const { return tasks_; }
 
     // The controls, for tests that fill the dialog as a parent would.
-    QRadioButton* TablesChoice() const { return tablesChoice_; }
-    QRadioButton* KindChoice() const { return kindChoice_; }
-    QRadioButton* RangesChoice() const { return rangesChoice_; }
     QCheckBox* Table(int n) const { return tables_.at(std::size_t(n - 1)); }
     QComboBox* KindBox() const { return kindBox_; }
     QSpinBox* CountBox() const { return count_; }

@@ -78,6 +78,8 @@ COwnExercisesDlg::COwnExercisesDlg(CWinApp& app, QWidget* parent)
     , closeButton_(new QPushButton(QStringLiteral("Schließen"), this))
     , helpButton_(new QPushButton(QStringLiteral("Hilfe"), this))
 {
+    findingsLabel_->setObjectName(QStringLiteral("findingsLabel"));
+    listChoice_->setObjectName(QStringLiteral("listChoice"));
     setObjectName(QStringLiteral("ownExercisesDlg"));
     setWindowTitle(QStringLiteral("Eigene Übungen bearbeiten"));
     setWindowModality(Qt::WindowModal);

@@ -48,8 +48,6 @@ public:
 
     OwnListModel* Model() const { return model_; }
     QTableView* Table() const { return table_; }
-    QComboBox* ListChoice() const { return listChoice_; }
-    QLabel* FindingsLabel() const { return findingsLabel_; }
     const OwnListFormat& Format() const { return document_.format; }
 
     // Closing (Escape, the close box, "Schließen") asks about unsaved changes.

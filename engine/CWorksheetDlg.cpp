@@ -36,6 +36,7 @@ CWorksheetDlg::CWorksheetDlg(CWinApp& app, QWidget* parent)
     , closeButton_(new QPushButton(QStringLiteral("Schließen"), this))
     , helpButton_(new QPushButton(QStringLiteral("Hilfe"), this))
 {
+    limit_->setObjectName(QStringLiteral("limitBox"));
     setObjectName(QStringLiteral("worksheetDlg"));
     setWindowTitle(QStringLiteral("Arbeitsblatt drucken"));
     setWindowModality(Qt::WindowModal);

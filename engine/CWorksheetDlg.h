@@ -36,7 +36,6 @@ public:
 
     QComboBox* KindBox() const { return kindBox_; }
     QSpinBox* CountBox() const { return count_; }
-    QSpinBox* LimitBox() const { return limit_; }
 
 private:
     void UpdateLimit();

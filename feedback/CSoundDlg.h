@@ -18,7 +18,6 @@ public:
     // Replaces the warning box about a failed write (tests).
     void SetFailureNotice(ProfileWriter::Notice notice) { failureNotice_ = std::move(notice); }
 
-    QCheckBox* SoundBox() const { return soundBox_; }
     CBitmapButton& OkButton() { return ok_; }
     CBitmapButton& CancelButton() { return cancel_; }
 

@@ -3,6 +3,7 @@
 
 #include "settings/IniDocument.h"
 #include "settings/IniProfile.h"
+#include "settings/ProfileKeys.h"
 #include "settings/TextCodec.h"
 
 #include <cstdint>
@@ -95,7 +96,7 @@ void CheckStore(std::string_view bytes, const std::string& section, const std::s
     WriteFile(file, bytes);
     IniProfile profile(file);
     profile.GetProfileString(section, key, "default");
-    profile.GetProfileInt("Parameter", "Aufgaben", 0);
+    profile.GetProfileInt(Setting::Tasks.key.section, Setting::Tasks.key.name, 0);
     Check(profile.WriteProfileString(section, key, value));
     Check(ReadFile(file) == expectedFile);
     Check(profile.GetProfileString(section, key, "default") == value);
@@ -114,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(value && *value == entry.value);
         IniDocument::ToInt(IniDocument::Cut(*value));
     }
-    document.Find("Parameter", "Aufgaben");
+    document.Find(Setting::Tasks.key.section, Setting::Tasks.key.name);
 
     // Names and value: an existing entry's names (a rewrite) or names made
     // from the input (a new key or section).

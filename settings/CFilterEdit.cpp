@@ -1,13 +1,7 @@
 #include "settings/CFilterEdit.h"
 
-#include <QAction>
-#include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 
 #include <algorithm>
@@ -17,44 +11,95 @@ CFilterEdit::~CFilterEdit()
     Detach();
 }
 
-void CFilterEdit::Attach(QLineEdit* edit)
+void CFilterEdit::Attach(QLineEdit* edit, int maxLength)
 {
     Detach();
     edit_ = edit;
-    if (edit_)
-        edit_->installEventFilter(this);
+    maxLength_ = maxLength;
+    if (!edit_)
+        return;
+    // The field tells where the cursor and selection went only after an edit
+    // is validated, so this still holds where the edit began when it is.
+    const auto noteStart = [this] {
+        editStart_ = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    };
+    noteStart();
+    connect(edit_, &QLineEdit::cursorPositionChanged, this, noteStart);
+    connect(edit_, &QLineEdit::selectionChanged, this, noteStart);
+    edit_->setValidator(this);
+    edit_->installEventFilter(this);
 }
 
 void CFilterEdit::Detach()
 {
-    if (edit_)
+    if (edit_) {
+        disconnect(edit_, nullptr, this, nullptr);
         edit_->removeEventFilter(this);
-    edit_ = nullptr;
-}
-
-QString CFilterEdit::Filtered(const QString& text) const
-{
-    QString kept;
-    for (QChar c : text) {
-        if (IsAllowed(c))
-            kept += c;
+        if (edit_->validator() == this)
+            edit_->setValidator(nullptr);
     }
-    return kept;
+    edit_ = nullptr;
+    pending_.clear();
 }
 
-bool CFilterEdit::AllAllowed(const QString& text) const
+void CFilterEdit::fixup(QString& input) const
 {
-    return std::all_of(text.begin(), text.end(), [this](QChar c) { return IsAllowed(c); });
+    input.removeIf([this](QChar c) { return !IsAllowed(c); });
+}
+
+QValidator::State CFilterEdit::validate(QString& input, int& pos) const
+{
+    // Text the program sets comes without an undo step: it stays as it is.
+    if (!edit_ || !edit_->isUndoAvailable())
+        return Acceptable;
+    const int start = std::min<int>(editStart_, input.size());
+    QString added = input.mid(start, std::max(0, pos - start));
+    const bool allowed
+        = std::all_of(added.begin(), added.end(), [this](QChar c) { return IsAllowed(c); });
+    if (allowed && (added.isEmpty() || input.size() <= maxLength_))
+        return Acceptable;
+    // The field undoes the whole edit; what typing could have entered of it
+    // follows as an edit of its own, on the restored selection.
+    const qsizetype room = maxLength_ - (input.size() - added.size());
+    fixup(added);
+    added.truncate(std::max<qsizetype>(0, room));
+    if (!added.isEmpty()) {
+        pending_ = added;
+        QMetaObject::invokeMethod(
+            const_cast<CFilterEdit*>(this), &CFilterEdit::InsertPending, Qt::QueuedConnection);
+    }
+    return Invalid;
+}
+
+void CFilterEdit::InsertPending()
+{
+    const QString text = std::exchange(pending_, QString());
+    if (edit_ && !text.isEmpty())
+        edit_->insert(text);
 }
 
 namespace {
 
-// Qt names the menu's paste action in some versions; in others only its text,
-// in Qt's own translation, tells it apart.
-bool IsPasteAction(const QAction* action)
+// Keys whose text is a control character but that the field handles as the
+// user expects of any field: the rest (Ctrl+K, Ctrl+D, ...) are dropped.
+bool IsEditingKey(const QKeyEvent* e)
 {
-    return action->objectName() == QLatin1String("edit-paste")
-        || action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste");
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        break;
+    }
+    return e->text().isEmpty() || e->text().front().isPrint() || e->matches(QKeySequence::Paste)
+        || e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut)
+        || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)
+        || e->matches(QKeySequence::SelectAll);
 }
 
 } // namespace
@@ -65,122 +110,31 @@ bool CFilterEdit::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
-        return OnKeyPress(static_cast<QKeyEvent*>(event));
-    case QEvent::ContextMenu:
-        return OnContextMenu(static_cast<QContextMenuEvent*>(event));
-    case QEvent::Drop:
-        return OnDrop(static_cast<QDropEvent*>(event));
+    case QEvent::ShortcutOverride:
     case QEvent::InputMethod:
-        return OnInputMethod(static_cast<QInputMethodEvent*>(event));
+    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-        return OnMouseRelease(static_cast<QMouseEvent*>(event));
-    default:
-        return false;
-    }
-}
-
-bool CFilterEdit::OnKeyPress(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Paste)) {
-        PasteFiltered(QClipboard::Clipboard);
-        return true;
-    }
-    switch (e->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-        return false;
-    default:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+    case QEvent::FocusOut:
+        // Input that arrives before the rest of a paste is handed in sees it.
+        if (!pending_.isEmpty())
+            InsertPending();
         break;
-    }
-    const QString text = e->text();
-    if (text.isEmpty())
-        return false; // arrows, Home, End, modifiers, function keys
-    if (!text.front().isPrint()) {
-        // Control characters: only the field's own editing shortcuts stay.
-        const bool editing = e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut)
-            || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)
-            || e->matches(QKeySequence::SelectAll);
-        return !editing;
-    }
-    if (AllAllowed(text))
+    default:
         return false;
-    InsertFiltered(text);
-    return true;
-}
-
-bool CFilterEdit::OnContextMenu(QContextMenuEvent* e)
-{
-    QMenu* menu = edit_->createStandardContextMenu();
-    for (QAction* action : menu->actions()) {
-        if (IsPasteAction(action)) {
-            action->disconnect(edit_);
-            connect(action, &QAction::triggered, this,
-                [this] { PasteFiltered(QClipboard::Clipboard); });
+    }
+    if (event->type() == QEvent::KeyPress)
+        return !IsEditingKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::Drop) {
+        // A drop that brings nothing is refused, so a moving drag keeps its text.
+        auto* drop = static_cast<QDropEvent*>(event);
+        QString text = drop->mimeData() ? drop->mimeData()->text() : QString();
+        fixup(text);
+        if (text.isEmpty()) {
+            drop->ignore();
+            return true;
         }
     }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(e->globalPos());
-    e->accept();
-    return true;
-}
-
-bool CFilterEdit::OnDrop(QDropEvent* e)
-{
-    const QMimeData* data = e->mimeData();
-    if (!data || !data->hasText() || AllAllowed(data->text()))
-        return false;
-    const QString kept = Filtered(data->text());
-    if (kept.isEmpty()) {
-        e->ignore();
-        return true;
-    }
-    // Hand the field a drop of the allowed characters, at the same place.
-    QMimeData filtered;
-    filtered.setText(kept);
-    QDropEvent drop(e->position(), e->possibleActions(), &filtered, e->buttons(), e->modifiers());
-    drop.setDropAction(e->dropAction());
-    QCoreApplication::sendEvent(edit_, &drop);
-    e->setAccepted(drop.isAccepted());
-    return true;
-}
-
-bool CFilterEdit::OnInputMethod(QInputMethodEvent* e)
-{
-    if (AllAllowed(e->commitString()))
-        return false;
-    QInputMethodEvent filtered(e->preeditString(), e->attributes());
-    filtered.setCommitString(
-        Filtered(e->commitString()), e->replacementStart(), e->replacementLength());
-    QCoreApplication::sendEvent(edit_, &filtered);
-    e->accept();
-    return true;
-}
-
-bool CFilterEdit::OnMouseRelease(QMouseEvent* e)
-{
-    // Middle click pastes the X11 selection on release.
-    if (e->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
-        return false;
-    edit_->deselect();
-    PasteFiltered(QClipboard::Selection);
-    e->accept();
-    return true;
-}
-
-void CFilterEdit::InsertFiltered(const QString& text)
-{
-    const QString kept = Filtered(text);
-    if (!kept.isEmpty())
-        edit_->insert(kept);
-}
-
-void CFilterEdit::PasteFiltered(QClipboard::Mode mode)
-{
-    if (edit_ && !edit_->isReadOnly())
-        InsertFiltered(QGuiApplication::clipboard()->text(mode));
+    return false;
 }

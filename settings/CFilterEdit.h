@@ -1,35 +1,30 @@
 #pragma once
 
-#include <QClipboard>
 #include <QLineEdit>
-#include <QObject>
 #include <QPointer>
+#include <QValidator>
 
-class QContextMenuEvent;
-class QDropEvent;
-class QInputMethodEvent;
-class QKeyEvent;
-
-class QMouseEvent;
-
-// Lets only some characters into a QLineEdit the user types in.  Attached to
-// an existing field, it drops every other typed character silently and keeps
-// the field's navigation and editing keys.  Text from the clipboard, the
-// selection, drag and drop or an input method loses the characters typing
-// could not enter (a paste with nothing left changes nothing).  Text the
-// program sets with setText() is never filtered.
-class CFilterEdit : public QObject {
+// Lets only some characters into a QLineEdit the user types in, as the
+// field's validator.  A typed character it refuses is dropped silently, the
+// selection kept.  Text from the clipboard, the selection, drag and drop or an
+// input method keeps only the characters typing could enter (fixup), as one
+// undo step; a paste with nothing left changes nothing.  Text the program
+// sets with setText() is never filtered.  The field's navigation and editing
+// keys stay; other control keys (the X11 line-editing ones, such as Ctrl+K)
+// do nothing, as in a field that takes only characters.
+class CFilterEdit : public QValidator {
     Q_OBJECT
 public:
     ~CFilterEdit() override;
 
-    // Filters edit from now on; a filter serves one field at a time.
-    void Attach(QLineEdit* edit);
+    // Filters edit from now on, with at most maxLength characters; a filter
+    // serves one field at a time.
+    void Attach(QLineEdit* edit, int maxLength = 32767);
     void Detach();
-    QLineEdit* Edit() const { return edit_; }
 
-    // text without the characters this filter refuses.
-    QString Filtered(const QString& text) const;
+    State validate(QString& input, int& pos) const override;
+    // Drops the refused characters.
+    void fixup(QString& input) const override;
 
 protected:
     CFilterEdit() = default;
@@ -38,14 +33,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool OnKeyPress(QKeyEvent* e);
-    bool OnContextMenu(QContextMenuEvent* e);
-    bool OnDrop(QDropEvent* e);
-    bool OnInputMethod(QInputMethodEvent* e);
-    bool OnMouseRelease(QMouseEvent* e);
-    void InsertFiltered(const QString& text);
-    void PasteFiltered(QClipboard::Mode mode);
-    bool AllAllowed(const QString& text) const;
+    void InsertPending();
 
     QPointer<QLineEdit> edit_;
+    int maxLength_ = 32767;
+    // Where the next edit starts: the selection's start, or the cursor.
+    int editStart_ = 0;
+    // What is left of a refused paste, inserted once the field has undone it.
+    mutable QString pending_;
 };

@@ -49,8 +49,7 @@ void CLimitDlg::CreateControls()
 
 bool CLimitDlg::OnInitDialog()
 {
-    digits_.Attach(field_);
-    field_->setMaxLength(4);
+    digits_.Attach(field_, 4);
     field_->setText(*value_);
     field_->selectAll();
     field_->setFocus();

@@ -15,8 +15,6 @@ public:
 
     void OnOK() override;
 
-    QLineEdit* Field() const { return field_; }
-
 protected:
     bool OnInitDialog();
 

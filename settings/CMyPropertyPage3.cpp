@@ -24,6 +24,8 @@ CMyPropertyPage3::CMyPropertyPage3(CWinApp& app, QWidget* parent)
     , tasks_(NumberField(QStringLiteral("Anzahl der Aufgaben"), this))
     , jokes_(NumberField(QStringLiteral("Anzahl der Witze"), this))
 {
+    jokes_->setObjectName(QStringLiteral("jokesField"));
+    tasks_->setObjectName(QStringLiteral("tasksField"));
     auto* tasksLabel = new QLabel(QStringLiteral("Anzahl der Aufgaben :"), this);
     auto* jokesLabel = new QLabel(QStringLiteral("Anzahl der Witze        :"), this);
     tasksLabel->setBuddy(tasks_);

@@ -13,8 +13,6 @@ public:
 
     bool OnOK() override;
 
-    QLineEdit* TasksField() const { return tasks_; }
-    QLineEdit* JokesField() const { return jokes_; }
 
 protected:
     void OnInitDialog() override;

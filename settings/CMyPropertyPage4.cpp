@@ -16,6 +16,9 @@ CMyPropertyPage4::CMyPropertyPage4(CWinApp& app, QWidget* parent)
     , setButton_(new QPushButton(QStringLiteral("Setzen"), this))
     , chosen_(new QLabel(this))
 {
+    setButton_->setObjectName(QStringLiteral("setButton"));
+    chosen_->setObjectName(QStringLiteral("chosenLabel"));
+    list_->setObjectName(QStringLiteral("pictureList"));
     list_->setAccessibleName(QStringLiteral("Hintergrundbilder"));
     chosen_->setAlignment(Qt::AlignCenter);
     chosen_->setFrameStyle(QFrame::Panel | QFrame::Sunken);

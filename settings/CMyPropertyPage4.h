@@ -16,9 +16,6 @@ public:
     bool OnOK() override;
     void OnSetPicture();
 
-    SortedListWidget* PictureList() const { return list_; }
-    QLabel* ChosenLabel() const { return chosen_; }
-    QPushButton* SetButton() const { return setButton_; }
 
 protected:
     void OnInitDialog() override;

@@ -25,6 +25,7 @@ COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
     , aidsPage_(new CLearningAidsPage(app, tabs_))
     , pages_ { rewardPage_, countsPage_, backgroundPage_, aidsPage_ }
 {
+    tabs_->setObjectName(QStringLiteral("tabs"));
     setWindowTitle(QStringLiteral("Einstellungen"));
     setWindowModality(Qt::WindowModal);
     for (CPropertyPage* page : pages_)

@@ -30,7 +30,6 @@ public:
 
     void SetFailureNotice(ProfileWriter::Notice notice) { failureNotice_ = std::move(notice); }
 
-    QTabWidget* Tabs() const { return tabs_; }
     CMyPropertyPage1* RewardPage() const { return rewardPage_; }
     CMyPropertyPage3* CountsPage() const { return countsPage_; }
     CMyPropertyPage4* BackgroundPage() const { return backgroundPage_; }

@@ -27,6 +27,9 @@ CPraiseListDlg::CPraiseListDlg(CWinApp& app, QWidget* parent)
     , cancelButton_(new QPushButton(QStringLiteral("Abbruch"), this))
     , helpButton_(new QPushButton(QStringLiteral("Hilfe"), this))
 {
+    deleteButton_->setObjectName(QStringLiteral("deleteButton"));
+    addButton_->setObjectName(QStringLiteral("addButton"));
+    field_->setObjectName(QStringLiteral("newPraiseField"));
     setWindowTitle(QStringLiteral("Eigene Lobe eingeben"));
     setWindowModality(Qt::WindowModal);
     list_->setAccessibleName(QStringLiteral("Lobe"));

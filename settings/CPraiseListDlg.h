@@ -27,10 +27,7 @@ public:
     void SetFailureNotice(ProfileWriter::Notice notice) { failureNotice_ = std::move(notice); }
 
     SortedListWidget* PraiseList() const { return list_; }
-    QLineEdit* NewPraiseField() const { return field_; }
     QPushButton* OkButton() const { return okButton_; }
-    QPushButton* AddButton() const { return addButton_; }
-    QPushButton* DeleteButton() const { return deleteButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
     QPushButton* HelpButton() const { return helpButton_; }
 

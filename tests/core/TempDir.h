@@ -12,29 +12,29 @@ public:
     TempDir()
     {
         std::random_device rd;
-        m_path = std::filesystem::temp_directory_path()
+        path_ = std::filesystem::temp_directory_path()
             / ("pilo-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(m_path);
+        std::filesystem::create_directories(path_);
     }
     ~TempDir()
     {
         std::error_code ec;
         std::filesystem::permissions(
-            m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(m_path, ec);
+            path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return path_; }
 
     std::filesystem::path Write(const std::string& name, std::string_view bytes) const
     {
-        const auto file = m_path / name;
+        const auto file = path_ / name;
         std::ofstream(file, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
         return file;
     }
 
 private:
-    std::filesystem::path m_path;
+    std::filesystem::path path_;
 };

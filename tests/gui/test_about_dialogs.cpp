@@ -70,8 +70,8 @@ void TestAboutDialogs::contactDialog()
 {
     CContactDlg dlg;
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Fragen und Probleme ?"));
-    QCOMPARE(dlg.AdviceBox()->title(), QStringLiteral("Rat und Hilfe"));
-    QVERIFY(!dlg.AdviceBox()->findChildren<QLabel*>().isEmpty());
+    QCOMPARE(dlg.findChild<QGroupBox*>("adviceBox")->title(), QStringLiteral("Rat und Hilfe"));
+    QVERIFY(!dlg.findChild<QGroupBox*>("adviceBox")->findChildren<QLabel*>().isEmpty());
     QCOMPARE(dlg.OkButton().accessibleName(), QStringLiteral("OK"));
     QVERIFY(dlg.OkButton().HasFaces());
     QVERIFY(!dlg.findChild<QLabel*>("picture")->pixmap().isNull());

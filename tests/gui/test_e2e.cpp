@@ -521,17 +521,17 @@ void TestEndToEnd::freeLimit()
         "the limit dialog", [] { return ActiveModal<CLimitDlg>(); },
         [&s, typed] {
             CLimitDlg* dlg = ActiveModal<CLimitDlg>();
+            auto* field = dlg->findChild<QLineEdit*>("limitField");
             s.Expect(dlg->windowTitle() == QStringLiteral("Aufgaben bis ?"), dlg->windowTitle());
-            s.Expect(
-                dlg->Field()->text() == QStringLiteral("20"), "proposed " + dlg->Field()->text());
+            s.Expect(field->text() == QStringLiteral("20"), "proposed " + field->text());
             if (typed == "<Esc>") {
-                QTest::keyClick(dlg->Field(), Qt::Key_Escape);
+                QTest::keyClick(field, Qt::Key_Escape);
                 return;
             }
-            QTest::keyClick(dlg->Field(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(dlg->Field(), Qt::Key_Backspace);
-            QTest::keyClicks(dlg->Field(), typed);
-            QTest::keyClick(dlg->Field(), Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return);
         });
     for (int task = 0; task < tasks; ++task)
         AnswerRight(title, [](const QString& t) { return SumOf(t); });
@@ -607,7 +607,7 @@ void TestEndToEnd::optionsChangeTheBackground()
         [&s] {
             COptionsSheet* sheet = ActiveModal<COptionsSheet>();
             s.Expect(sheet->windowTitle() == QStringLiteral("Einstellungen"), sheet->windowTitle());
-            QTabBar* tabs = sheet->Tabs()->tabBar();
+            QTabBar* tabs = sheet->findChild<QTabWidget*>("tabs")->tabBar();
             int index = -1;
             for (int i = 0; i < tabs->count(); ++i)
                 if (tabs->tabText(i) == QStringLiteral("Hintergrundbild"))
@@ -623,9 +623,9 @@ void TestEndToEnd::optionsChangeTheBackground()
         },
         [&s] {
             CMyPropertyPage4* page = ActiveModal<COptionsSheet>()->BackgroundPage();
-            s.Expect(page->ChosenLabel()->text() == QStringLiteral("pilo.bmp"),
-                "shown " + page->ChosenLabel()->text());
-            SortedListWidget* list = page->PictureList();
+            s.Expect(page->findChild<QLabel*>("chosenLabel")->text() == QStringLiteral("pilo.bmp"),
+                "shown " + page->findChild<QLabel*>("chosenLabel")->text());
+            SortedListWidget* list = page->findChild<SortedListWidget*>("pictureList");
             QStringList offered;
             for (int i = 0; i < list->count(); ++i)
                 offered.append(list->item(i)->text());
@@ -636,13 +636,15 @@ void TestEndToEnd::optionsChangeTheBackground()
                 return;
             QTest::mouseClick(
                 list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
-            QTest::mouseClick(page->SetButton(), Qt::LeftButton);
+            QTest::mouseClick(page->findChild<QPushButton*>("setButton"), Qt::LeftButton);
         });
     s.Then(
         "the chosen picture shown",
         [] {
             COptionsSheet* sheet = ActiveModal<COptionsSheet>();
-            return sheet && sheet->BackgroundPage()->ChosenLabel()->text() == "rakete.gif";
+            return sheet
+                && sheet->BackgroundPage()->findChild<QLabel*>("chosenLabel")->text()
+                == "rakete.gif";
         },
         [] { QTest::mouseClick(ActiveModal<COptionsSheet>()->OkButton(), Qt::LeftButton); });
     QVERIFY(Run());
@@ -673,7 +675,7 @@ void TestEndToEnd::unwritableProfileIsReported()
     s.Then(
         "the options sheet", [] { return ActiveModal<COptionsSheet>(); },
         [] {
-            QTabBar* tabs = ActiveModal<COptionsSheet>()->Tabs()->tabBar();
+            QTabBar* tabs = ActiveModal<COptionsSheet>()->findChild<QTabWidget*>("tabs")->tabBar();
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
         });
     s.Then(

@@ -185,8 +185,8 @@ void FeedbackDialogsTest::soundLayout()
     CSoundDlg dlg(app);
     QCOMPARE(dlg.windowTitle(), QString("Sound"));
     QCOMPARE(dlg.size(), QSize(258, 107));
-    QCOMPARE(dlg.SoundBox()->text(), QString("Einschalten/Ausschalten"));
-    QCOMPARE(dlg.SoundBox()->geometry(), QRect(42, 16, 173, 16));
+    QCOMPARE(dlg.findChild<QCheckBox*>("soundBox")->text(), QString("Einschalten/Ausschalten"));
+    QCOMPARE(dlg.findChild<QCheckBox*>("soundBox")->geometry(), QRect(42, 16, 173, 16));
     QCOMPARE(dlg.OkButton().pos(), QPoint(23, 49));
     QCOMPARE(dlg.CancelButton().pos(), QPoint(150, 49));
     QCOMPARE(dlg.OkButton().accessibleName(), QString("Ok"));
@@ -218,7 +218,7 @@ void FeedbackDialogsTest::soundPreset()
     if (!stored.isNull())
         app.profile.Set("Parameter", "Sound", stored.toStdString());
     CSoundDlg dlg(app);
-    QCOMPARE(dlg.SoundBox()->isChecked(), checked);
+    QCOMPARE(dlg.findChild<QCheckBox*>("soundBox")->isChecked(), checked);
     QVERIFY(app.profile.Writes().empty());
 }
 
@@ -238,7 +238,7 @@ void FeedbackDialogsTest::soundResult()
         app.profile.Set("Parameter", "Sound", tick ? "0" : "1");
         CSoundDlg dlg(app);
         Show(dlg);
-        dlg.SoundBox()->setChecked(tick);
+        dlg.findChild<QCheckBox*>("soundBox")->setChecked(tick);
         CloseDialog(dlg, dlg.OkButton(), dlg.CancelButton(), how);
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), result);

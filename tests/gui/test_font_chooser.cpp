@@ -37,8 +37,8 @@ QStringList Choice(const QString& section, int red, int green, int blue, int und
 
 void TypeSize(CFontChooserDlg& dialog, const QString& size)
 {
-    dialog.SizeBox()->lineEdit()->clear();
-    QTest::keyClicks(dialog.SizeBox()->lineEdit(), size);
+    dialog.findChild<QComboBox*>("sizeBox")->lineEdit()->clear();
+    QTest::keyClicks(dialog.findChild<QComboBox*>("sizeBox")->lineEdit(), size);
 }
 
 // A check box takes clicks on its mark and its word only.
@@ -124,16 +124,16 @@ void TestFontChooser::opensOnStoredStyle()
         ran = true;
         [&] {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Schriftart"));
-            QVERIFY(dialog.FaceList()->currentItem());
-            QCOMPARE(dialog.FaceList()->currentItem()->text(), face);
-            QCOMPARE(dialog.BoldBox()->isChecked(), bold);
-            QCOMPARE(dialog.ItalicBox()->isChecked(), italic);
-            QCOMPARE(dialog.UnderlineBox()->isChecked(), underline);
-            QCOMPARE(dialog.StrikeOutBox()->isChecked(), strikeOut);
+            QVERIFY(dialog.findChild<QListWidget*>("faceList")->currentItem());
+            QCOMPARE(dialog.findChild<QListWidget*>("faceList")->currentItem()->text(), face);
+            QCOMPARE(dialog.findChild<QCheckBox*>("boldBox")->isChecked(), bold);
+            QCOMPARE(dialog.findChild<QCheckBox*>("italicBox")->isChecked(), italic);
+            QCOMPARE(dialog.findChild<QCheckBox*>("underlineBox")->isChecked(), underline);
+            QCOMPARE(dialog.findChild<QCheckBox*>("strikeOutBox")->isChecked(), strikeOut);
             QCOMPARE(dialog.Color(), color);
-            QCOMPARE(dialog.Preview()->palette().color(QPalette::WindowText), color);
-            QCOMPARE(dialog.Preview()->palette().color(QPalette::Window), QColor(0, 0, 255));
-            QVERIFY(dialog.SizeBox()->currentText().isEmpty());
+            QCOMPARE(dialog.findChild<QLabel*>("preview")->palette().color(QPalette::WindowText), color);
+            QCOMPARE(dialog.findChild<QLabel*>("preview")->palette().color(QPalette::Window), QColor(0, 0, 255));
+            QVERIFY(dialog.findChild<QComboBox*>("sizeBox")->currentText().isEmpty());
             QCOMPARE(dialog.SizeTenths(), -1);
             QVERIFY(!dialog.OkButton()->isEnabled());
         }();
@@ -177,7 +177,7 @@ void TestFontChooser::sizeBounds()
     TestApp app;
     DisplayFontSeams seams;
     seams.run = [&](CFontChooserDlg& dialog) {
-        QComboBox* box = dialog.SizeBox();
+        QComboBox* box = dialog.findChild<QComboBox*>("sizeBox");
         if (box->count() != maxSize - minSize + 1 || box->itemText(0) != QString::number(minSize))
             return -1;
         TypeSize(dialog, typed);
@@ -201,13 +201,13 @@ void TestFontChooser::boldItalicDarkRed()
     seams.run = [&](CFontChooserDlg& dialog) {
         dialog.show();
         dialog.SetColorPicker([](QWidget*, const QColor&) { return QColor(128, 0, 0); });
-        const auto arial = dialog.FaceList()->findItems("Arial", Qt::MatchExactly);
+        const auto arial = dialog.findChild<QListWidget*>("faceList")->findItems("Arial", Qt::MatchExactly);
         if (arial.size() == 1)
-            dialog.FaceList()->setCurrentItem(arial.first());
-        Tick(dialog.BoldBox());
-        Tick(dialog.ItalicBox());
+            dialog.findChild<QListWidget*>("faceList")->setCurrentItem(arial.first());
+        Tick(dialog.findChild<QCheckBox*>("boldBox"));
+        Tick(dialog.findChild<QCheckBox*>("italicBox"));
         TypeSize(dialog, "28");
-        QTest::mouseClick(dialog.ColorButton(), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("colorButton"), Qt::LeftButton);
         return Accept(dialog);
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);
@@ -229,9 +229,9 @@ void TestFontChooser::cancelWritesNothing()
     DisplayFontSeams seams;
     seams.run = [&](CFontChooserDlg& dialog) {
         dialog.show();
-        dialog.FaceList()->setCurrentRow(0);
+        dialog.findChild<QListWidget*>("faceList")->setCurrentRow(0);
         for (QCheckBox* box :
-            { dialog.BoldBox(), dialog.ItalicBox(), dialog.UnderlineBox(), dialog.StrikeOutBox() })
+            { dialog.findChild<QCheckBox*>("boldBox"), dialog.findChild<QCheckBox*>("italicBox"), dialog.findChild<QCheckBox*>("underlineBox"), dialog.findChild<QCheckBox*>("strikeOutBox") })
             box->setChecked(true);
         TypeSize(dialog, "30");
         dialog.SetColor(Qt::green);
@@ -268,7 +268,7 @@ void TestFontChooser::weight()
     DisplayFontSeams seams;
     seams.run = [&](CFontChooserDlg& dialog) {
         if (toggleBold)
-            Tick(dialog.BoldBox());
+            Tick(dialog.findChild<QCheckBox*>("boldBox"));
         TypeSize(dialog, "22");
         return Accept(dialog);
     };
@@ -302,8 +302,8 @@ void TestFontChooser::longFaceName()
     QString shown;
     DisplayFontSeams seams;
     seams.run = [&](CFontChooserDlg& dialog) {
-        if (dialog.FaceList()->currentItem())
-            shown = dialog.FaceList()->currentItem()->text();
+        if (dialog.findChild<QListWidget*>("faceList")->currentItem())
+            shown = dialog.findChild<QListWidget*>("faceList")->currentItem()->text();
         TypeSize(dialog, "30");
         return Accept(dialog);
     };
@@ -322,9 +322,9 @@ void TestFontChooser::enterInSizeBoxAccepts()
         dialog.show();
         if (!QTest::qWaitForWindowActive(&dialog))
             return -1;
-        dialog.SizeBox()->setFocus();
+        dialog.findChild<QComboBox*>("sizeBox")->setFocus();
         TypeSize(dialog, "33");
-        QTest::keyClick(dialog.SizeBox()->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(dialog.findChild<QComboBox*>("sizeBox")->lineEdit(), Qt::Key_Return);
         return dialog.isVisible() ? -1 : dialog.result();
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);
@@ -336,12 +336,12 @@ void TestFontChooser::enterInSizeBoxAccepts()
 void TestFontChooser::keyboardOrder()
 {
     CFontChooserDlg dialog(DisplayStyle { 25, 0, 400, 0, 0, 0, "Arial" }, 25, 45);
-    dialog.SizeBox()->setEditText(QStringLiteral("30")); // OK takes the focus only when enabled
+    dialog.findChild<QComboBox*>("sizeBox")->setEditText(QStringLiteral("30")); // OK takes the focus only when enabled
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    const QList<QWidget*> order { dialog.FaceList(), dialog.BoldBox(), dialog.ItalicBox(),
-        dialog.SizeBox(), dialog.OkButton(), dialog.CancelButton(), dialog.StrikeOutBox(),
-        dialog.UnderlineBox(), dialog.ColorButton(), dialog.FaceList() };
+    const QList<QWidget*> order { dialog.findChild<QListWidget*>("faceList"), dialog.findChild<QCheckBox*>("boldBox"), dialog.findChild<QCheckBox*>("italicBox"),
+        dialog.findChild<QComboBox*>("sizeBox"), dialog.OkButton(), dialog.CancelButton(), dialog.findChild<QCheckBox*>("strikeOutBox"),
+        dialog.findChild<QCheckBox*>("underlineBox"), dialog.findChild<QPushButton*>("colorButton"), dialog.findChild<QListWidget*>("faceList") };
     for (int step = 0; step < order.size(); ++step) {
         QWidget* focus = QApplication::focusWidget();
         QVERIFY2(focus == order.at(step) || order.at(step)->isAncestorOf(focus),
@@ -366,7 +366,7 @@ void TestFontChooser::blankNameChoosesNoFace()
         TypeSize(dialog, "30");
         if (Accept(dialog) == QDialog::Accepted || dialog.OkButton()->isEnabled())
             return -2;
-        dialog.FaceList()->setCurrentRow(0);
+        dialog.findChild<QListWidget*>("faceList")->setCurrentRow(0);
         return Accept(dialog);
     };
     EditDisplayFont(app, nullptr, BigStyle, seams);

@@ -255,15 +255,15 @@ void TestHelp::viewerShowsTopicsAndContents()
     CHelpViewer viewer;
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Pilo – Hilfe"));
     viewer.OpenTopic(131180, CWinApp::HELP_CONTEXT);
-    QCOMPARE(viewer.Browser()->source(),
+    QCOMPARE(viewer.findChild<QTextBrowser*>("helpText")->source(),
         QUrl(QStringLiteral("qrc:/help/einstellungen.html#hintergrund")));
-    QVERIFY(viewer.Browser()->toPlainText().contains(QStringLiteral("Hintergrundbild")));
+    QVERIFY(viewer.findChild<QTextBrowser*>("helpText")->toPlainText().contains(QStringLiteral("Hintergrundbild")));
 
     viewer.findChild<QPushButton*>("contentsButton")->click();
-    QCOMPARE(viewer.Browser()->source(), CHelpViewer::ContentsUrl());
+    QCOMPARE(viewer.findChild<QTextBrowser*>("helpText")->source(), CHelpViewer::ContentsUrl());
     QVERIFY(viewer.findChild<QPushButton*>("backButton")->isEnabled());
     viewer.findChild<QPushButton*>("backButton")->click();
-    QCOMPARE(viewer.Browser()->source().path(), QStringLiteral("/help/einstellungen.html"));
+    QCOMPARE(viewer.findChild<QTextBrowser*>("helpText")->source().path(), QStringLiteral("/help/einstellungen.html"));
 }
 
 void TestHelp::escapeClosesTheViewer()
@@ -271,8 +271,8 @@ void TestHelp::escapeClosesTheViewer()
     CHelpViewer viewer;
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    viewer.Browser()->setFocus();
-    QTest::keyClick(viewer.Browser(), Qt::Key_Escape);
+    viewer.findChild<QTextBrowser*>("helpText")->setFocus();
+    QTest::keyClick(viewer.findChild<QTextBrowser*>("helpText"), Qt::Key_Escape);
     QTRY_VERIFY(!viewer.isVisible());
 }
 

@@ -73,12 +73,13 @@ void TestOptionsSheet::looksAsExpected()
     TestApp app;
     COptionsSheet sheet(app);
     QCOMPARE(sheet.windowTitle(), QStringLiteral("Einstellungen"));
-    QCOMPARE(sheet.Tabs()->count(), 4);
-    QCOMPARE(sheet.Tabs()->tabText(0), QStringLiteral("Belohnungsart"));
-    QCOMPARE(sheet.Tabs()->tabText(1), QStringLiteral("Witze-/Aufgabenanzahl"));
-    QCOMPARE(sheet.Tabs()->tabText(2), QStringLiteral("Hintergrundbild"));
-    QCOMPARE(sheet.Tabs()->tabText(3), QStringLiteral("Lernhilfen"));
-    QCOMPARE(sheet.Tabs()->currentIndex(), 0);
+    const auto* tabs = sheet.findChild<QTabWidget*>("tabs");
+    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Belohnungsart"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Witze-/Aufgabenanzahl"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Hintergrundbild"));
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Lernhilfen"));
+    QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(sheet.OkButton()->text(), QStringLiteral("OK"));
     QCOMPARE(sheet.CancelButton()->text(), QStringLiteral("Abbruch"));
     QCOMPARE(sheet.HelpButton()->text(), QStringLiteral("Hilfe"));
@@ -184,10 +185,10 @@ void TestOptionsSheet::counts()
         app.profile.Set("Parameter", "Aufgaben", storedTasks.toStdString());
     COptionsSheet sheet(app);
     sheet.show();
-    sheet.Tabs()->setCurrentIndex(1);
-    QLineEdit* tasks = sheet.CountsPage()->TasksField();
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(1);
+    QLineEdit* tasks = sheet.CountsPage()->findChild<QLineEdit*>("tasksField");
     QCOMPARE(tasks->text(), shownTasks);
-    QCOMPARE(sheet.CountsPage()->JokesField()->text(), QStringLiteral("3"));
+    QCOMPARE(sheet.CountsPage()->findChild<QLineEdit*>("jokesField")->text(), QStringLiteral("3"));
     QCOMPARE(tasks->accessibleName(), QStringLiteral("Anzahl der Aufgaben"));
     if (!typedTasks.isNull()) {
         tasks->clear();
@@ -232,8 +233,8 @@ void TestOptionsSheet::backgroundList()
     Store(app.profile, stored);
     COptionsSheet sheet(app);
     sheet.show();
-    sheet.Tabs()->setCurrentIndex(2);
-    QCOMPARE(sheet.BackgroundPage()->PictureList()->Texts(), shown);
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(2);
+    QCOMPARE(sheet.BackgroundPage()->findChild<SortedListWidget*>("pictureList")->Texts(), shown);
 }
 
 void TestOptionsSheet::backgroundChoice_data()
@@ -267,17 +268,17 @@ void TestOptionsSheet::backgroundChoice()
         app.profile.Set("Parameter", "Hintergrundbild", storedName.toStdString());
     COptionsSheet sheet(app);
     sheet.show();
-    sheet.Tabs()->setCurrentIndex(2);
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(2);
     CMyPropertyPage4* page = sheet.BackgroundPage();
-    QCOMPARE(page->ChosenLabel()->text(), storedName);
+    QCOMPARE(page->findChild<QLabel*>("chosenLabel")->text(), storedName);
     if (!select.isNull()) {
-        const auto found = page->PictureList()->findItems(select, Qt::MatchExactly);
+        const auto found = page->findChild<SortedListWidget*>("pictureList")->findItems(select, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         found.first()->setSelected(true);
     }
     if (pressSet)
-        QTest::mouseClick(page->SetButton(), Qt::LeftButton);
-    QCOMPARE(page->ChosenLabel()->text(), shown);
+        QTest::mouseClick(page->findChild<QPushButton*>("setButton"), Qt::LeftButton);
+    QCOMPARE(page->findChild<QLabel*>("chosenLabel")->text(), shown);
 
     sheet.OkButton()->click();
     const QStringList expected { "Parameter/Belohnungsart=0", "Parameter/Hintergrundbild=" + shown,
@@ -305,7 +306,7 @@ void TestOptionsSheet::help()
     COptionsSheet sheet(app);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowActive(&sheet));
-    sheet.Tabs()->setCurrentIndex(tab);
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(tab);
     QTest::mouseClick(sheet.HelpButton(), Qt::LeftButton);
     QTest::keyClick(&sheet, Qt::Key_F1);
     const std::vector<HelpRequest> expected(2, HelpRequest { context, CWinApp::HELP_CONTEXT });
@@ -329,10 +330,10 @@ void TestOptionsSheet::closingWithoutOk()
     COptionsSheet sheet(app);
     sheet.show();
     ClickChoice(sheet, 1);
-    sheet.Tabs()->setCurrentIndex(1);
-    QTest::keyClicks(sheet.CountsPage()->TasksField(), "5");
-    sheet.Tabs()->setCurrentIndex(2);
-    sheet.BackgroundPage()->PictureList()->item(0)->setSelected(true);
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(1);
+    QTest::keyClicks(sheet.CountsPage()->findChild<QLineEdit*>("tasksField"), "5");
+    sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(2);
+    sheet.BackgroundPage()->findChild<SortedListWidget*>("pictureList")->item(0)->setSelected(true);
     sheet.BackgroundPage()->OnSetPicture();
 
     Leave(sheet, how, sheet.CancelButton());
@@ -363,7 +364,7 @@ void TestOptionsSheet::failedWriteToldOnce()
     sheet.SetFailureNotice(notices.Recorder());
     sheet.show();
     for (int tab = 1; tab < pagesVisited; ++tab)
-        sheet.Tabs()->setCurrentIndex(tab);
+        sheet.findChild<QTabWidget*>("tabs")->setCurrentIndex(tab);
     sheet.OkButton()->click();
 
     QCOMPARE(int(app.profile.attempts.size()), attempted);

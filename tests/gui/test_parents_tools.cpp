@@ -127,7 +127,7 @@ void TestParentsTools::editorShowsTheReadersPairsAndFlagsThem()
                 .toString()
                 .contains(QStringLiteral("12")));
     QCOMPARE(model.FindingCount(), 3);
-    QVERIFY(dialog.FindingsLabel()->text().startsWith(QStringLiteral("3 Hinweise")));
+    QVERIFY(dialog.findChild<QLabel*>("findingsLabel")->text().startsWith(QStringLiteral("3 Hinweise")));
     QVERIFY(dialog.windowTitle() == QStringLiteral("Eigene Übungen bearbeiten"));
 }
 
@@ -266,7 +266,7 @@ void TestParentsTools::generateDialogMakesTheChosenTables()
     QVERIFY(!facts.contains(QStringLiteral("3 · 3 = 9")));
 
     CGenerateTasksDlg fromKind(*app_);
-    fromKind.KindChoice()->setChecked(true);
+    fromKind.findChild<QRadioButton*>("kindChoice")->setChecked(true);
     fromKind.KindBox()->setCurrentIndex(fromKind.KindBox()->findData(32802));
     fromKind.CountBox()->setValue(5);
     fromKind.OnOK();
@@ -277,15 +277,15 @@ void TestParentsTools::generateDialogMakesTheChosenTables()
 void TestParentsTools::controlsHaveAccessibleNames()
 {
     COwnExercisesDlg editor(*app_);
-    QCOMPARE(editor.ListChoice()->accessibleName(), QStringLiteral("Liste"));
-    QCOMPARE(editor.ListChoice()->count(), 4);
+    QCOMPARE(editor.findChild<QComboBox*>("listChoice")->accessibleName(), QStringLiteral("Liste"));
+    QCOMPARE(editor.findChild<QComboBox*>("listChoice")->count(), 4);
     QVERIFY(!editor.Table()->accessibleName().isEmpty());
     CWorksheetDlg worksheet(*app_);
     QCOMPARE(worksheet.windowTitle(), QStringLiteral("Arbeitsblatt drucken"));
     QCOMPARE(worksheet.CountBox()->value(), 20);
     QCOMPARE(worksheet.KindBox()->count(), int(ExerciseKinds().size()));
     const QList<QWidget*> fields { worksheet.KindBox(), worksheet.CountBox(),
-        worksheet.LimitBox() };
+        worksheet.findChild<QSpinBox*>("limitBox") };
     for (QWidget* field : fields)
         QVERIFY(!field->accessibleName().isEmpty());
 }

@@ -121,12 +121,12 @@ void TestPraiseList::adding()
     StorePraises(app.profile, stored);
     CPraiseListDlg dialog(app);
     dialog.show();
-    dialog.NewPraiseField()->insert(typed);
-    QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
+    dialog.findChild<QLineEdit*>("newPraiseField")->insert(typed);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("addButton"), Qt::LeftButton);
 
     QCOMPARE(dialog.PraiseList()->Texts(), shown);
     QCOMPARE(dialog.PraiseList()->SelectedRow(), shown.size() - 1);
-    QVERIFY(dialog.NewPraiseField()->text().isEmpty());
+    QVERIFY(dialog.findChild<QLineEdit*>("newPraiseField")->text().isEmpty());
     QVERIFY(app.profile.Writes().empty());
 
     dialog.OkButton()->click();
@@ -162,10 +162,10 @@ void TestPraiseList::deleting()
         list->findItems(select, Qt::MatchExactly).first()->setSelected(true);
     else
         list->setCurrentRow(-1);
-    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("deleteButton"), Qt::LeftButton);
     QCOMPARE(list->Texts(), shown);
     // Nothing stays selected, so a second press deletes nothing more.
-    QTest::mouseClick(dialog.DeleteButton(), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("deleteButton"), Qt::LeftButton);
     QCOMPARE(list->Texts(), shown);
 }
 
@@ -193,8 +193,8 @@ void TestPraiseList::fieldRefusesThe35thCharacter()
     dialog.show();
     const QString limit = QStringLiteral("Du bist ein richtiger Rechenkoenig");
     QCOMPARE(limit.size(), 34);
-    QTest::keyClicks(dialog.NewPraiseField(), limit + "?");
-    QCOMPARE(dialog.NewPraiseField()->text(), limit);
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("newPraiseField"), limit + "?");
+    QCOMPARE(dialog.findChild<QLineEdit*>("newPraiseField")->text(), limit);
     dialog.OnAddPraise();
     QCOMPARE(dialog.PraiseList()->Texts(), QStringList { limit });
 }
@@ -206,9 +206,9 @@ void TestPraiseList::enterInFieldStoresWithoutTypedText()
     CPraiseListDlg dialog(app);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.NewPraiseField()->setFocus();
-    QTest::keyClicks(dialog.NewPraiseField(), "Spitze");
-    QTest::keyClick(dialog.NewPraiseField(), Qt::Key_Return);
+    dialog.findChild<QLineEdit*>("newPraiseField")->setFocus();
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("newPraiseField"), "Spitze");
+    QTest::keyClick(dialog.findChild<QLineEdit*>("newPraiseField"), Qt::Key_Return);
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -241,7 +241,7 @@ void TestPraiseList::closingWithoutOk()
     StorePraises(app.profile, { "A", "B" });
     CPraiseListDlg dialog(app);
     dialog.show();
-    QTest::keyClicks(dialog.NewPraiseField(), "Neu");
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("newPraiseField"), "Neu");
     dialog.OnAddPraise();
     dialog.PraiseList()->item(0)->setSelected(true);
     dialog.OnDeletePraise();

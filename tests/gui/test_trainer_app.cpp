@@ -105,7 +105,7 @@ void TestTrainerApp::helpOpensTheViewer()
     QVERIFY(viewer);
     QVERIFY(viewer->isVisible());
     QVERIFY(!viewer->testAttribute(Qt::WA_QuitOnClose));
-    QCOMPARE(viewer->Browser()->source(), CHelpViewer::TopicUrl(98359, CWinApp::HELP_CONTEXT));
+    QCOMPARE(viewer->findChild<QTextBrowser*>("helpText")->source(), CHelpViewer::TopicUrl(98359, CWinApp::HELP_CONTEXT));
     viewer->close();
 }
 
