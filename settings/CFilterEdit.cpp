@@ -18,12 +18,21 @@ void CFilterEdit::Attach(QLineEdit* edit, int maxLength)
     maxLength_ = maxLength;
     if (!edit_)
         return;
-    // The field tells where the cursor and selection went only after an edit
-    // is validated, so this still holds where the edit began when it is.
+    // The field tells where the cursor and selection went mostly after an
+    // edit is validated, but an input method's edit moves the cursor first:
+    // while the text differs from the last accepted one, an edit is under way
+    // and its start stays as it was.
+    accepted_ = edit_->text();
     const auto noteStart = [this] {
-        editStart_ = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+        if (edit_->text() == accepted_)
+            editStart_
+                = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
     };
     noteStart();
+    connect(edit_, &QLineEdit::textChanged, this, [this, noteStart](const QString& text) {
+        accepted_ = text;
+        noteStart();
+    });
     connect(edit_, &QLineEdit::cursorPositionChanged, this, noteStart);
     connect(edit_, &QLineEdit::selectionChanged, this, noteStart);
     edit_->setValidator(this);

@@ -37,7 +37,9 @@ private:
 
     QPointer<QLineEdit> edit_;
     int maxLength_ = 32767;
-    // Where the next edit starts: the selection's start, or the cursor.
+    // The field's text as last accepted, and where the next edit starts: the
+    // selection's start, or the cursor.
+    QString accepted_;
     int editStart_ = 0;
     // What is left of a refused paste, inserted once the field has undone it.
     mutable QString pending_;
