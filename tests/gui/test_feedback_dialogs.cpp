@@ -1,4 +1,3 @@
-#include "ReadOnlyProfile.h"
 #include "TestSupport.h"
 #include "feedback/CSoundDlg.h"
 #include "feedback/CWrongAnswerDlg.h"
