@@ -1,8 +1,11 @@
 #include "engine/FileBytes.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,4 +59,17 @@ std::size_t TextEnd(std::string_view line)
     while (i < line.size() && line[i] != '\r' && line[i] != '\0')
         ++i;
     return i;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }

@@ -10,6 +10,10 @@
 // would never end) or cannot be opened or read; out then stays empty.
 bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes, std::string& out);
 
+// Writes all of bytes to the open file fd, going on after a signal or a
+// short write; false when a write fails.
+bool WriteAll(int fd, std::string_view bytes);
+
 // Helpers for the line-based text files a parent writes (exercise lists,
 // jokes).
 

@@ -1,5 +1,7 @@
 #include "settings/IniProfile.h"
 
+#include "engine/FileBytes.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -83,19 +85,6 @@ std::string ErrnoText(const char* what, const std::filesystem::path& path, int& 
 {
     code = errno;
     return std::string(what) + " " + path.string() + ": " + std::strerror(code);
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // mkdir -p with the mode XDG asks for configuration folders.
