@@ -37,44 +37,47 @@ Cache* TheCache()
     return cache;
 }
 
+// The value the cache holds for name, made by make() the first time (and
+// every time while there is no application object to hold the cache).
+template <typename T, typename Make>
+T Cached(QHash<QString, T> Cache::*table, const QString& name, Make make)
+{
+    Cache* cache = TheCache();
+    if (!cache)
+        return make();
+    const auto found = (cache->*table).constFind(name);
+    if (found != (cache->*table).constEnd())
+        return *found;
+    const T value = make();
+    (cache->*table).insert(name, value);
+    return value;
+}
+
 } // namespace
 
 namespace Art {
 
 QIcon Icon(const QString& name)
 {
-    Cache* cache = TheCache();
-    if (cache) {
-        const auto found = cache->icons.constFind(name);
-        if (found != cache->icons.constEnd())
-            return *found;
-    }
-    QIcon icon;
-    for (const QString& path : { BasePath(name), HighPath(name) }) {
-        if (QFile::exists(path))
-            icon.addFile(path);
-    }
-    if (cache)
-        cache->icons.insert(name, icon);
-    return icon;
+    return Cached(&Cache::icons, name, [&name] {
+        QIcon icon;
+        for (const QString& path : { BasePath(name), HighPath(name) }) {
+            if (QFile::exists(path))
+                icon.addFile(path);
+        }
+        return icon;
+    });
 }
 
 QSize Size(const QString& name)
 {
-    Cache* cache = TheCache();
-    if (cache) {
-        const auto found = cache->sizes.constFind(name);
-        if (found != cache->sizes.constEnd())
-            return *found;
-    }
-    QSize size = QImageReader(BasePath(name)).size();
-    if (!size.isValid()) {
+    return Cached(&Cache::sizes, name, [&name] {
+        const QSize size = QImageReader(BasePath(name)).size();
+        if (size.isValid())
+            return size;
         const QSize high = QImageReader(HighPath(name)).size();
-        size = high.isValid() ? high / 2 : QSize();
-    }
-    if (cache)
-        cache->sizes.insert(name, size);
-    return size;
+        return high.isValid() ? high / 2 : QSize();
+    });
 }
 
 QPixmap Pixmap(const QString& name)

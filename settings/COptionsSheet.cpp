@@ -12,9 +12,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-} // namespace
-
 COptionsSheet::COptionsSheet(CWinApp& app, QWidget* parent)
     : QDialog(parent)
     , app_(app)

@@ -12,10 +12,6 @@
 
 #include <string>
 
-namespace {
-
-} // namespace
-
 CPraiseListDlg::CPraiseListDlg(CWinApp& app, QWidget* parent)
     : QDialog(parent)
     , app_(app)

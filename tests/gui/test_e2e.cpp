@@ -442,8 +442,8 @@ void TestEndToEnd::helpStaysUsableDuringARun()
         "the first task", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            QTest::mouseClick(&dlg->HelpButton(), Qt::LeftButton);
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            QTest::mouseClick(&HelpButton(*dlg), Qt::LeftButton);
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the wrong-answer window beside the help",
@@ -453,7 +453,7 @@ void TestEndToEnd::helpStaysUsableDuringARun()
         },
         [this, &s] {
             CHelpViewer* help = app_.HelpViewer();
-            QTextBrowser* browser = help->Browser();
+            auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpText"));
             s.Expect(browser->source().fragment() == QStringLiteral("k32772"),
                 "help opened at " + browser->source().toString());
 
@@ -490,7 +490,7 @@ void TestEndToEnd::helpStaysUsableDuringARun()
         });
     s.Then(
         "the task again", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
-        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->CancelButton(), Qt::LeftButton); });
+        [] { QTest::mouseClick(&CancelButton(*ActiveModal<CExerciseDlg>()), Qt::LeftButton); });
     QVERIFY(Run());
     QCOMPARE(script_->ModalTitles(),
         (QStringList { "Aufgaben kleiner 10", "Oh! Oooooh!", "Aufgaben kleiner 10" }));
