@@ -115,33 +115,26 @@ void TestOwnExercises::unusableFile_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("lengthWritten");
 
-    struct Own {
-        int kind;
-        const char* file;
-        const char* message;
+    // Every "Eigene" kind with the file and the message the catalogue gives it.
+    const auto text = [](std::string_view bytes) {
+        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
     };
-    const Own kinds[] = {
-        { 32811, "Pilo Eigene Eins.txt",
-            "Kann Datei PILO EIGENE EINS.TXT nicht öffnen oder Datei ist leer!" },
-        { 32812, "Pilo Eigene Zwei.txt",
-            "Kann Datei PILO EIGENE ZWEI.TXT nicht öffnen oder Datei ist leer!" },
-        { 32813, "Pilo Eigene Drei.txt",
-            "Kann Datei PILO EIGENE DREI.TXT nicht öffnen oder Datei ist leer!" },
-        { 32814, "Pilo Eigene Vier.txt",
-            "Kann Datei PILO EIGENE VIER.TXT nicht finden oder Datei ist leer !" },
-    };
-    for (const Own& own : kinds) {
-        const QString message = QString::fromUtf8(own.message);
-        QTest::addRow("%d empty file", own.kind)
-            << own.kind << own.file << QByteArray("") << message << true;
-        QTest::addRow("%d missing file", own.kind)
-            << own.kind << own.file << QByteArray("missing") << message << false;
+    QStringList messages;
+    for (const ExerciseKind& kind : ExerciseKinds()) {
+        if (kind.menu != Menu::Eigene)
+            continue;
+        const QString message = text(kind.ownFileError);
+        messages.append(message);
+        QTest::addRow("%d empty file", kind.id)
+            << kind.id << text(kind.ownFileName) << QByteArray("") << message << true;
+        QTest::addRow("%d missing file", kind.id)
+            << kind.id << text(kind.ownFileName) << QByteArray("missing") << message << false;
     }
+    QCOMPARE(messages.size(), 4);
     QTest::newRow("one line without line end")
-        << 32811 << "Pilo Eigene Eins.txt" << QByteArray("3 + 4 =")
-        << QString::fromUtf8(kinds[0].message) << true;
-    QTest::newRow("the file is a folder") << 32812 << "Pilo Eigene Zwei.txt" << QByteArray("folder")
-                                          << QString::fromUtf8(kinds[1].message) << false;
+        << 32811 << "Pilo Eigene Eins.txt" << QByteArray("3 + 4 =") << messages[0] << true;
+    QTest::newRow("the file is a folder")
+        << 32812 << "Pilo Eigene Zwei.txt" << QByteArray("folder") << messages[1] << false;
 }
 
 void TestOwnExercises::unusableFile()
