@@ -32,13 +32,6 @@ public:
     InTemporaryDir(const InTemporaryDir&) = delete;
     InTemporaryDir& operator=(const InTemporaryDir&) = delete;
 
-    static void Write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
 private:
     QString previous_;
     QTemporaryDir dir_;

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "feedback/Dib.h"
 
 #include <QBuffer>
@@ -32,41 +33,6 @@ template <typename T> void Put(QByteArray& bytes, T value)
     char raw[sizeof(T)];
     qToLittleEndian(value, raw);
     bytes.append(raw, sizeof(T));
-}
-
-// A GIF of w x h pixels of colour 1.  Seven-bit codes plus the two control
-// codes fill exactly eight bits, and a clear code every 100 pixels keeps the
-// code width there, so each code is one byte.
-QByteArray Gif(quint16 w, quint16 h)
-{
-    QByteArray bytes("GIF89a");
-    Put<quint16>(bytes, w);
-    Put<quint16>(bytes, h);
-    bytes.append("\xf6\x00\x00", 3);
-    for (int i = 0; i < 128; ++i)
-        bytes.append(i == 1 ? QByteArray("\xff\x00\x00", 3) : QByteArray(3, '\0'));
-    bytes.append(',');
-    Put<quint16>(bytes, 0);
-    Put<quint16>(bytes, 0);
-    Put<quint16>(bytes, w);
-    Put<quint16>(bytes, h);
-    bytes.append('\0');
-    bytes.append('\x07');
-    QByteArray codes;
-    for (int i = 0; i < w * h; ++i) {
-        if (i % 100 == 0)
-            codes.append('\x80');
-        codes.append('\x01');
-    }
-    codes.append('\x81');
-    for (int at = 0; at < codes.size(); at += 255) {
-        const QByteArray block = codes.mid(at, 255);
-        bytes.append(char(block.size()));
-        bytes.append(block);
-    }
-    bytes.append('\0');
-    bytes.append(';');
-    return bytes;
 }
 
 // A bitmap header for w x h at 24 bits per pixel and no pixel data behind it.
@@ -159,7 +125,7 @@ void DibTest::files_data()
     QTest::addColumn<bool>("bitmapOnlyLoads");
 
     const QByteArray bmp = Encoded(Pattern(64, 48), "BMP");
-    const QByteArray gif = Gif(30, 20);
+    const QByteArray gif = SolidGif(QSize(30, 20), Qt::red);
     QTest::newRow("bitmap") << "a.bmp" << bmp << true << false << QSize(64, 48) << true;
     QTest::newRow("1 x 1 bitmap") << "one.bmp" << Encoded(Pattern(1, 1), "BMP") << true << false
                                   << QSize(1, 1) << true;
@@ -198,10 +164,7 @@ void DibTest::files()
     QFETCH(bool, isGif);
     QFETCH(QSize, loaded);
     QFETCH(bool, bitmapOnlyLoads);
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(WriteFile(name, bytes));
 
     QElapsedTimer timer;
     timer.start();

@@ -242,9 +242,7 @@ void TestExerciseLook::background()
     QFETCH(bool, drawn);
     QFile::remove("BackGround.bmp");
     if (!format.isEmpty()) {
-        QImage picture(size, QImage::Format_RGB32);
-        picture.fill(QColor(0, 160, 0));
-        QVERIFY(picture.save("BackGround.bmp", qPrintable(format)));
+        QVERIFY(WritePicture("BackGround.bmp", size, QColor(0, 160, 0), qPrintable(format)));
     }
     ExerciseRun r;
     CExerciseDlg& dlg = r.Open(32771);

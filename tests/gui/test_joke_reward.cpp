@@ -1,4 +1,3 @@
-#include "RewardTestFiles.h"
 #include "TestSupport.h"
 #include "engine/RandomSource.h"
 #include "feedback/CJokeRewardDlg.h"
@@ -20,7 +19,7 @@ void FixClock(std::int64_t seconds)
 // A joke file whose only line names its number.
 bool WriteJoke(int k)
 {
-    return WriteBytes(
+    return WriteFile(
         QStringLiteral("witz%1.txt").arg(k), QStringLiteral("Witz %1\r\n").arg(k).toUtf8());
 }
 
@@ -256,7 +255,7 @@ void JokeRewardTest::displayLines()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
 
-    QVERIFY(WriteBytes(QStringLiteral("witz1.txt"), bytes));
+    QVERIFY(WriteFile(QStringLiteral("witz1.txt"), bytes));
     TestApp app;
     app.profile.Set("Parameter", "Witze", "1");
     CJokeRewardDlg dlg(app);
@@ -265,8 +264,8 @@ void JokeRewardTest::displayLines()
 
 void JokeRewardTest::textSitsOnThePicture()
 {
-    QVERIFY(WriteBitmap(QStringLiteral("joke.bmp"), { 500, 300 }, kPaper));
-    QVERIFY(WriteBytes(QStringLiteral("witz1.txt"), "WWWW\r\nWWWW\r\nWWWW"));
+    QVERIFY(WritePicture(QStringLiteral("joke.bmp"), { 500, 300 }, kPaper));
+    QVERIFY(WriteFile(QStringLiteral("witz1.txt"), "WWWW\r\nWWWW\r\nWWWW"));
     TestApp app;
     app.profile.Set("Parameter", "Witze", "1");
     CJokeRewardDlg dlg(app);
@@ -310,8 +309,8 @@ void JokeRewardTest::noPictureNoText()
         && !CopyDataFile(QStringLiteral("rakete.gif"), QStringLiteral("joke.bmp")))
         QSKIP("the data folder is not built");
     if (picture == QLatin1String("text"))
-        QVERIFY(WriteBytes(QStringLiteral("joke.bmp"), "WWWW\r\n"));
-    QVERIFY(WriteBytes(QStringLiteral("witz1.txt"), "WWWW\r\nWWWW\r\n"));
+        QVERIFY(WriteFile(QStringLiteral("joke.bmp"), "WWWW\r\n"));
+    QVERIFY(WriteFile(QStringLiteral("witz1.txt"), "WWWW\r\nWWWW\r\n"));
     TestApp app;
     app.profile.Set("Parameter", "Witze", "1");
     app.profile.Set("Parameter", "Sound", "1");

@@ -37,62 +37,6 @@ QMenu* MenuNamed(CMainFrame& frame, const QString& title)
     return nullptr;
 }
 
-QImage Filled(QSize size, QColor color)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
-// A GIF of one colour.  Qt writes no GIF, so it is put together here:
-// 8-bit codes with a clear code every 100 pixels keep the LZW code width
-// from growing, so every code is one byte.
-QByteArray SolidGif(QSize size, QColor color)
-{
-    auto put16 = [](QByteArray& bytes, int value) {
-        bytes.append(char(value & 0xff));
-        bytes.append(char((value >> 8) & 0xff));
-    };
-    QByteArray gif("GIF89a");
-    put16(gif, size.width());
-    put16(gif, size.height());
-    gif.append("\xf6\x00\x00", 3); // a 128-entry colour table
-    QByteArray palette(128 * 3, '\0');
-    palette[0] = char(color.red());
-    palette[1] = char(color.green());
-    palette[2] = char(color.blue());
-    gif.append(palette);
-    gif.append(',');
-    put16(gif, 0);
-    put16(gif, 0);
-    put16(gif, size.width());
-    put16(gif, size.height());
-    gif.append('\0');
-    gif.append('\x07');
-    QByteArray codes;
-    for (int pixel = 0; pixel < size.width() * size.height(); ++pixel) {
-        if (pixel % 100 == 0)
-            codes.append('\x80');
-        codes.append('\0');
-    }
-    codes.append('\x81');
-    for (qsizetype at = 0; at < codes.size(); at += 255) {
-        const QByteArray block = codes.mid(at, 255);
-        gif.append(char(block.size()));
-        gif.append(block);
-    }
-    gif.append("\x00;", 2);
-    return gif;
-}
-
-bool SavePicture(const QString& file, QSize size, QColor color, const QString& format)
-{
-    if (format != "GIF")
-        return Filled(size, color).save(file, format.toLatin1());
-    QFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(SolidGif(size, color)) > 0;
-}
-
 const QColor kGrey(128, 128, 128);
 
 } // namespace
@@ -195,7 +139,8 @@ void TestMainFrame::menuLayout_data()
         QTest::newRow(qPrintable(title)) << title << ids;
     }
     QTest::newRow("Optionen") << "Optionen"
-                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809, 0, 32901, 32902, 32890 };
+                              << QList<int> { 59393, 0, 32774, 32791, 32860, 0, 32808, 32809, 0,
+                                     32901, 32902, 32890 };
     QTest::newRow("Hilfe") << "&Hilfe"
                            << QList<int> { 57667, 0, 32819, 0, 32823, 0, 32826, 32821, 0, 57664 };
 }
@@ -538,7 +483,7 @@ void TestMainFrame::background()
     QTemporaryDir dir;
     const QString file = dir.filePath("bild.bmp");
     if (!format.isEmpty())
-        QVERIFY(SavePicture(file, picture, Qt::red, format));
+        QVERIFY(WritePicture(file, picture, Qt::red, qPrintable(format)));
     app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
 
     frame_->resize(620, 440);
@@ -586,7 +531,7 @@ void TestMainFrame::pictureFollowsItsFile()
     QFETCH(QColor, centre);
     QTemporaryDir dir;
     QString file = dir.filePath("bild.bmp");
-    QVERIFY(SavePicture(file, QSize(100, 60), Qt::red, "BMP"));
+    QVERIFY(WritePicture(file, QSize(100, 60), Qt::red));
     app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
     frame_->resize(620, 440);
     frame_->show();
@@ -601,10 +546,10 @@ void TestMainFrame::pictureFollowsItsFile()
         QVERIFY(QFile::remove(file));
     } else if (change == "rename") {
         file = dir.filePath("anders.bmp");
-        QVERIFY(SavePicture(file, size, Qt::blue, "BMP"));
+        QVERIFY(WritePicture(file, size, Qt::blue));
         app_->profile.Set("Parameter", "Hintergrundbild", file.toStdString());
     } else {
-        QVERIFY(SavePicture(file, size, Qt::blue, "BMP"));
+        QVERIFY(WritePicture(file, size, Qt::blue));
     }
     if (change == "keep time") {
         QFile same(file);

@@ -62,7 +62,7 @@ void TestOwnExercises::answer()
     QFETCH(QString, typed);
     QFETCH(bool, right);
 
-    InTemporaryDir::Write(kEins, file);
+    QVERIFY(WriteFile(kEins, file));
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "1");
     CExerciseDlg& dlg = r.Open(32811);
@@ -86,9 +86,9 @@ void TestOwnExercises::answer()
 // Task, answer, task, each ended by CR LF: the second task's answer is empty.
 void TestOwnExercises::emptyAnswerOfOddFile()
 {
-    InTemporaryDir::Write(kEins,
+    QVERIFY(WriteFile(kEins,
         "Wie viel ist 1 + 1?\r\n2\r\nDr\xFC"
-        "cke nur OK\r\n");
+        "cke nur OK\r\n"));
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "20");
     CExerciseDlg& dlg = r.Open(32811);
@@ -148,7 +148,7 @@ void TestOwnExercises::unusableFile()
     if (content == "folder")
         QDir().mkdir(fileName);
     else if (content != "missing")
-        InTemporaryDir::Write(fileName, content);
+        QVERIFY(WriteFile(fileName, content));
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "3");
     CExerciseDlg& dlg = r.Open(kind);
@@ -164,7 +164,7 @@ void TestOwnExercises::unusableFile()
 
 void TestOwnExercises::onePairFiveTimes()
 {
-    InTemporaryDir::Write(kEins, "Wie heißt du?\r\nPilo\r\n");
+    QVERIFY(WriteFile(kEins, "Wie heißt du?\r\nPilo\r\n"));
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "5");
     CExerciseDlg& dlg = r.Open(32811);
@@ -183,7 +183,7 @@ void TestOwnExercises::onePairFiveTimes()
 // Bytes as they stand in the file: "L\xF6sung" counts 6.
 void TestOwnExercises::longestLineWritten()
 {
-    InTemporaryDir::Write(kEins, "1+1\r\nL\xF6sung\r\n12\r\n3\r\n");
+    QVERIFY(WriteFile(kEins, "1+1\r\nL\xF6sung\r\n12\r\n3\r\n"));
     ExerciseRun r;
     r.Open(32811);
     QCOMPARE(r.app.profile.GetProfileInt("Parameter", "Laenge", -1), 6);

@@ -29,19 +29,6 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QString Cell(const OwnListModel& model, int row, int column)
 {
     return model.data(model.index(row, column), Qt::DisplayRole).toString();
@@ -112,7 +99,8 @@ void TestParentsTools::editorShowsTheReadersPairsAndFlagsThem()
 {
     // "4 · 3 =" lost its answer line, so the exercise window pairs the rest
     // one line off.
-    WriteBytes("Pilo Eigene Eins.txt", "3 \xB7 3 =\r\n9\r\n4 \xB7 3 =\r\n5 \xB7 3 =\r\n15\r\n");
+    QVERIFY(
+        WriteFile("Pilo Eigene Eins.txt", "3 \xB7 3 =\r\n9\r\n4 \xB7 3 =\r\n5 \xB7 3 =\r\n15\r\n"));
     COwnExercisesDlg dialog(*app_);
     const OwnListModel& model = *dialog.Model();
     QCOMPARE(model.rowCount(), 3);
@@ -127,15 +115,17 @@ void TestParentsTools::editorShowsTheReadersPairsAndFlagsThem()
                 .toString()
                 .contains(QStringLiteral("12")));
     QCOMPARE(model.FindingCount(), 3);
-    QVERIFY(dialog.findChild<QLabel*>("findingsLabel")->text().startsWith(QStringLiteral("3 Hinweise")));
+    QVERIFY(dialog.findChild<QLabel*>("findingsLabel")
+                ->text()
+                .startsWith(QStringLiteral("3 Hinweise")));
     QVERIFY(dialog.windowTitle() == QStringLiteral("Eigene Übungen bearbeiten"));
 }
 
 void TestParentsTools::editingUndoRedoAndSaveKeepTheFilesForm()
 {
-    WriteBytes("Pilo Eigene Zwei.txt",
+    QVERIFY(WriteFile("Pilo Eigene Zwei.txt",
         "Gr\xFC\xDF"
-        "e\nja\n");
+        "e\nja\n"));
     COwnExercisesDlg dialog(*app_);
     dialog.show();
     dialog.activateWindow();
@@ -160,7 +150,7 @@ void TestParentsTools::editingUndoRedoAndSaveKeepTheFilesForm()
     QCOMPARE(dialog.Model()->Pairs().at(0).answer, std::string("Tschau"));
 
     QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(ReadBytes("Pilo Eigene Zwei.txt"),
+    QCOMPARE(ReadFile("Pilo Eigene Zwei.txt"),
         QByteArray("Gr\xFC\xDF"
                    "e\nTschau\n"));
     QVERIFY(!dialog.Model()->IsModified());
@@ -168,7 +158,7 @@ void TestParentsTools::editingUndoRedoAndSaveKeepTheFilesForm()
 
 void TestParentsTools::rowsAreAddedMovedAndRemovedByKeyboard()
 {
-    WriteBytes("Pilo Eigene Eins.txt", "a\r\n1\r\nb\r\n2\r\n");
+    QVERIFY(WriteFile("Pilo Eigene Eins.txt", "a\r\n1\r\nb\r\n2\r\n"));
     COwnExercisesDlg dialog(*app_);
     dialog.show();
     dialog.activateWindow();
@@ -211,7 +201,7 @@ void TestParentsTools::closingWithChangesAsksFirst()
     QFETCH(int, answer);
     QFETCH(bool, closed);
     QFETCH(QByteArray, file);
-    WriteBytes("Pilo Eigene Eins.txt", "a\nb\n");
+    QVERIFY(WriteFile("Pilo Eigene Eins.txt", "a\nb\n"));
     COwnExercisesDlg dialog(*app_);
     QStringList asked;
     dialog.SetSaveQuestion([&](const QString& name) {
@@ -224,7 +214,7 @@ void TestParentsTools::closingWithChangesAsksFirst()
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(asked, QStringList { QStringLiteral("Eigene 1") });
     QCOMPARE(dialog.isVisible(), !closed);
-    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"), file);
+    QCOMPARE(ReadFile("Pilo Eigene Eins.txt"), file);
 }
 
 void TestParentsTools::generatedTasksReplaceTheListUndoably()
@@ -241,7 +231,7 @@ void TestParentsTools::generatedTasksReplaceTheListUndoably()
     dialog.Model()->UndoStack()->redo();
     QCOMPARE(dialog.Model()->Pairs().at(1).answer, std::string("15"));
     QVERIFY(dialog.OnSave());
-    QCOMPARE(ReadBytes("Pilo Eigene Eins.txt"),
+    QCOMPARE(ReadFile("Pilo Eigene Eins.txt"),
         QByteArray("2 \xC2\xB7 5 =\r\n10\r\n3 \xC2\xB7 5 =\r\n15\r\n"));
     dialog.SetTaskMaker([] { return std::nullopt; });
     dialog.OnGenerate();
@@ -294,12 +284,12 @@ void TestParentsTools::controlsHaveAccessibleNames()
 // opens and saves, and the worksheet draws from; no second file appears.
 void TestParentsTools::ownListFoundInAnyCase()
 {
-    WriteBytes("PILO EIGENE EINS.TXT", "a\r\n1\r\n");
+    QVERIFY(WriteFile("PILO EIGENE EINS.TXT", "a\r\n1\r\n"));
     COwnExercisesDlg dialog(*app_);
     QCOMPARE(dialog.Model()->rowCount(), 1);
     dialog.Model()->InsertPair(1, { "b", "2" });
     QVERIFY(dialog.OnSave());
-    QCOMPARE(ReadBytes("PILO EIGENE EINS.TXT"), QByteArray("a\r\n1\r\nb\r\n2\r\n"));
+    QCOMPARE(ReadFile("PILO EIGENE EINS.TXT"), QByteArray("a\r\n1\r\nb\r\n2\r\n"));
     QCOMPARE(QDir().entryList(QDir::Files), QStringList { "PILO EIGENE EINS.TXT" });
 
     const Worksheet sheet = Worksheet::ForKind(*FindExerciseKind(32811), 4, 0);
@@ -424,7 +414,7 @@ void TestParentsTools::worksheetOfAnOwnList()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils, see tools/setup.sh) is not installed");
-    WriteBytes("Pilo Eigene Drei.txt", "Hauptstadt von Frankreich?\nParis\n");
+    QVERIFY(WriteFile("Pilo Eigene Drei.txt", "Hauptstadt von Frankreich?\nParis\n"));
     CWorksheetDlg dialog(*app_);
     const QString pdf = dir_->filePath(QStringLiteral("eigene.pdf"));
     dialog.SetFileChooser([&] { return pdf; });

@@ -1,4 +1,3 @@
-#include "RewardTestFiles.h"
 #include "TestSupport.h"
 #include "engine/RandomSource.h"
 #include "feedback/CPictureRewardDlg.h"
@@ -69,7 +68,7 @@ void PictureRewardTest::init()
     oldCurrent_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir_.path()));
     for (const auto& [name, colour] : kColours)
-        QVERIFY(WriteBitmap(name, { 100, 80 }, colour));
+        QVERIFY(WritePicture(name, { 100, 80 }, colour));
     FixClock(1000);
 }
 
@@ -170,7 +169,7 @@ void PictureRewardTest::paintsPictureCentred()
     QFETCH(QRect, expected);
 
     const QColor red(255, 0, 0);
-    QVERIFY(WriteBitmap(QStringLiteral("bild0.bmp"), size, red));
+    QVERIFY(WritePicture(QStringLiteral("bild0.bmp"), size, red));
     TestApp app;
     ListPictures(app.profile, 1);
     CPictureRewardDlg dlg(app);
@@ -224,7 +223,7 @@ void PictureRewardTest::namesFromWindowsFindTheFile()
     QFETCH(QString, file);
     const QColor sky(0, 128, 255);
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QVERIFY(WriteBitmap(file, { 100, 80 }, sky));
+    QVERIFY(WritePicture(file, { 100, 80 }, sky));
     TestApp app;
     app.profile.Set("Bilder", "Anzahl", "1");
     app.profile.Set("Bilder", "Bild0", named.toStdString());
@@ -273,7 +272,7 @@ void PictureRewardTest::noPictureLeavesClientEmpty()
     QFETCH(QByteArray, content);
 
     if (!content.isEmpty())
-        QVERIFY(WriteBytes(entry, content));
+        QVERIFY(WriteFile(entry, content));
     if (entry == QLatin1String("ordner"))
         QVERIFY(QDir().mkdir(entry));
     TestApp app;

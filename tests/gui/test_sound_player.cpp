@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "feedback/QtSoundPlayer.h"
 
 #include <QElapsedTimer>
@@ -34,13 +35,6 @@ QByteArray Wave(quint32 samples, int present, quint16 bits = 8, quint16 tag = 1)
     return bytes;
 }
 
-void WriteFile(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class SoundPlayerTest : public QObject {
@@ -60,16 +54,16 @@ void SoundPlayerTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
     QVERIFY(QDir::setCurrent(dir_.path()));
-    WriteFile("drum.wav", Wave(4000, 4000));
-    WriteFile("gemein.wav", Wave(2000, 2000, 16));
-    WriteFile("cut.wav", Wave(4000, 10));
-    WriteFile("header.wav", Wave(4000, 0).left(36));
-    WriteFile("junk.wav", QByteArray("RIFF\x10\x00\x00\x00WAVEjunk", 16));
-    WriteFile("riff.wav", QByteArray("RIFF"));
-    WriteFile("empty.wav", QByteArray());
-    WriteFile("huge.wav", Wave(0x7fffffff, 100));
-    WriteFile("bits12.wav", Wave(4000, 4000, 12));
-    WriteFile("adpcm.wav", Wave(4000, 4000, 8, 2));
+    QVERIFY(WriteFile("drum.wav", Wave(4000, 4000)));
+    QVERIFY(WriteFile("gemein.wav", Wave(2000, 2000, 16)));
+    QVERIFY(WriteFile("cut.wav", Wave(4000, 10)));
+    QVERIFY(WriteFile("header.wav", Wave(4000, 0).left(36)));
+    QVERIFY(WriteFile("junk.wav", QByteArray("RIFF\x10\x00\x00\x00WAVEjunk", 16)));
+    QVERIFY(WriteFile("riff.wav", QByteArray("RIFF")));
+    QVERIFY(WriteFile("empty.wav", QByteArray()));
+    QVERIFY(WriteFile("huge.wav", Wave(0x7fffffff, 100)));
+    QVERIFY(WriteFile("bits12.wav", Wave(4000, 4000, 12)));
+    QVERIFY(WriteFile("adpcm.wav", Wave(4000, 4000, 8, 2)));
     QVERIFY(QDir().mkdir("ordner.wav"));
 }
 

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -147,4 +149,80 @@ CBitmapButton& HelpButton(const QWidget& exerciseDlg)
 CBitmapButton& CancelButton(const QWidget& exerciseDlg)
 {
     return *Named<CBitmapButton>(exerciseDlg, "cancelButton");
+}
+
+bool WriteFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Seven-bit codes plus the two control codes fill exactly eight bits, and a
+// clear code every 100 pixels keeps the code width there, so each code is
+// one byte.
+QByteArray SolidGif(QSize size, QColor colour)
+{
+    const auto put16 = [](QByteArray& bytes, int value) {
+        bytes.append(char(value & 0xff));
+        bytes.append(char((value >> 8) & 0xff));
+    };
+    QByteArray gif("GIF89a");
+    put16(gif, size.width());
+    put16(gif, size.height());
+    gif.append("\xf6\x00\x00", 3); // a 128-entry colour table
+    QByteArray palette(128 * 3, '\0');
+    palette[0] = char(colour.red());
+    palette[1] = char(colour.green());
+    palette[2] = char(colour.blue());
+    gif.append(palette);
+    gif.append(',');
+    put16(gif, 0);
+    put16(gif, 0);
+    put16(gif, size.width());
+    put16(gif, size.height());
+    gif.append('\0');
+    gif.append('\x07');
+    QByteArray codes;
+    for (int pixel = 0; pixel < size.width() * size.height(); ++pixel) {
+        if (pixel % 100 == 0)
+            codes.append('\x80');
+        codes.append('\0');
+    }
+    codes.append('\x81');
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray block = codes.mid(at, 255);
+        gif.append(char(block.size()));
+        gif.append(block);
+    }
+    gif.append("\x00;", 2);
+    return gif;
+}
+
+bool WritePicture(const QString& name, QSize size, QColor colour, const char* format)
+{
+    if (QByteArray(format) == "GIF")
+        return WriteFile(name, SolidGif(size, colour));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(name, format);
+}
+
+bool CopyDataFile(const QString& dataName, const QString& name)
+{
+    return QFile::copy(QDir(QStringLiteral(PILO_DATA_DIR)).filePath(dataName), name);
+}
+
+bool AllPixels(const QImage& image, const QRect& area, QColor colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) != colour)
+                return false;
+    return true;
 }

@@ -3,12 +3,18 @@
 // What the window tests share, compiled once into a small library: a
 // profile in memory, a sound player that records what was played, an
 // application object over both whose help requests are recorded, a profile
-// that cannot be written, and the ways a dialog is left without OK.
+// that cannot be written, the ways a dialog is left without OK, and the
+// files and pictures tests put in place.
 
 #include "feedback/SoundPlayer.h"
 #include "settings/CWinApp.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QEvent>
+#include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -163,3 +169,19 @@ public:
 private:
     QWidget* widget_;
 };
+
+// Puts bytes into a file, or reads a whole file; false or empty when that
+// fails.
+bool WriteFile(const QString& name, const QByteArray& bytes);
+QByteArray ReadFile(const QString& name);
+
+// A GIF of one colour, built byte by byte: Qt reads GIF but writes none.
+QByteArray SolidGif(QSize size, QColor colour);
+// A picture of one colour in a file, as "BMP", "PNG" or "GIF".
+bool WritePicture(const QString& name, QSize size, QColor colour, const char* format = "BMP");
+
+// Copies a file of the built data folder; false when it has not been built.
+bool CopyDataFile(const QString& dataName, const QString& name);
+
+// Whether every pixel of image inside area has the given colour.
+bool AllPixels(const QImage& image, const QRect& area, QColor colour);
