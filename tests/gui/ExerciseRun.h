@@ -20,23 +20,6 @@
 #include <deque>
 #include <memory>
 
-// A temporary folder as current directory for the lifetime of the object.
-class InTemporaryDir {
-public:
-    InTemporaryDir()
-        : previous_(QDir::currentPath())
-    {
-        QDir::setCurrent(dir_.path());
-    }
-    ~InTemporaryDir() { QDir::setCurrent(previous_); }
-    InTemporaryDir(const InTemporaryDir&) = delete;
-    InTemporaryDir& operator=(const InTemporaryDir&) = delete;
-
-private:
-    QString previous_;
-    QTemporaryDir dir_;
-};
-
 class ExerciseRun {
 public:
     static constexpr qint64 kClock = 1'000'000;

@@ -5,16 +5,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 #include <vector>
 
 namespace {
 
 const QColor kPaper(255, 255, 255);
-
-void FixClock(std::int64_t seconds)
-{
-    RandomSource::SetClock([seconds] { return seconds; });
-}
 
 // A joke file whose only line names its number.
 bool WriteJoke(int k)
@@ -86,24 +83,19 @@ private slots:
     void result();
 
 private:
-    QTemporaryDir dir_;
-    QString oldCurrent_;
+    std::optional<InTemporaryDir> dir_;
 };
 
 void JokeRewardTest::init()
 {
-    QVERIFY(dir_.isValid());
-    oldCurrent_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_.path()));
+    dir_.emplace();
     FixClock(1000);
 }
 
 void JokeRewardTest::cleanup()
 {
     RandomSource::SetClock(nullptr);
-    QDir::setCurrent(oldCurrent_);
-    QDir(dir_.path()).removeRecursively();
-    QDir().mkpath(dir_.path());
+    dir_.reset();
 }
 
 void JokeRewardTest::layout()

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 #include <climits>
 #include <map>
 
@@ -26,11 +28,6 @@ void ListPictures(MemoryProfile& profile, int count)
     profile.Set("Bilder", "Bild-1", "minus1.bmp");
     for (int k = 0; k <= 3; ++k)
         profile.Set("Bilder", "Bild" + std::to_string(k), "bild" + std::to_string(k) + ".bmp");
-}
-
-void FixClock(std::int64_t seconds)
-{
-    RandomSource::SetClock([seconds] { return seconds; });
 }
 
 } // namespace
@@ -58,15 +55,12 @@ private slots:
     void result();
 
 private:
-    QTemporaryDir dir_;
-    QString oldCurrent_;
+    std::optional<InTemporaryDir> dir_;
 };
 
 void PictureRewardTest::init()
 {
-    QVERIFY(dir_.isValid());
-    oldCurrent_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir_.path()));
+    dir_.emplace();
     for (const auto& [name, colour] : kColours)
         QVERIFY(WritePicture(name, { 100, 80 }, colour));
     FixClock(1000);
@@ -75,9 +69,7 @@ void PictureRewardTest::init()
 void PictureRewardTest::cleanup()
 {
     RandomSource::SetClock(nullptr);
-    QDir::setCurrent(oldCurrent_);
-    QDir(dir_.path()).removeRecursively();
-    QDir().mkpath(dir_.path());
+    dir_.reset();
 }
 
 void PictureRewardTest::layout()

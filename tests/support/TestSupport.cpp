@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "engine/RandomSource.h"
 #include "feedback/CBitmapButton.h"
 #include "settings/IniDocument.h"
 
@@ -225,4 +226,9 @@ bool AllPixels(const QImage& image, const QRect& area, QColor colour)
             if (image.pixelColor(x, y) != colour)
                 return false;
     return true;
+}
+
+void FixClock(std::int64_t seconds)
+{
+    RandomSource::SetClock([seconds] { return seconds; });
 }

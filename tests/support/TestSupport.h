@@ -11,15 +11,18 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QEvent>
 #include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cerrno>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -185,3 +188,23 @@ bool CopyDataFile(const QString& dataName, const QString& name);
 
 // Whether every pixel of image inside area has the given colour.
 bool AllPixels(const QImage& image, const QRect& area, QColor colour);
+
+// A temporary folder as current directory for the lifetime of the object.
+class InTemporaryDir {
+public:
+    InTemporaryDir()
+        : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(dir_.path());
+    }
+    ~InTemporaryDir() { QDir::setCurrent(previous_); }
+    InTemporaryDir(const InTemporaryDir&) = delete;
+    InTemporaryDir& operator=(const InTemporaryDir&) = delete;
+
+private:
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+// The random source runs from a clock that stands at this second.
+void FixClock(std::int64_t seconds);
