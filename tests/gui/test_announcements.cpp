@@ -93,14 +93,14 @@ void AnnouncementsTest::repeatedTaskHeard()
     ExerciseRun run;
     run.app.profile.Set("Parameter", "Aufgaben", "1");
     run.app.profile.Set("Lernhilfen", "Wiederholen", "1");
-    run.wrongReplies = { CDialog::IDOK };
+    run.wrongReplies = { WrongAnswerChoice::Solve };
     CExerciseDlg& dlg = run.Open(32772);
     const QString task = run.TaskLine();
     run.Type(run.Expected() + "1");
     run.Ok();
     run.Ok();
     QCOMPARE(run.TaskLine(), task);
-    QCOMPARE(HeardFrom(dlg.AnswerField()),
+    QCOMPARE(HeardFrom(AnswerField(dlg)),
         (QStringList { task, QStringLiteral("Diese Aufgabe üben wir nochmal ! ") + task }));
 }
 

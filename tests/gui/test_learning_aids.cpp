@@ -3,7 +3,6 @@
 // through a recording speaker, and the hint button.
 
 #include "ExerciseRun.h"
-#include "RecordingSpeaker.h"
 
 #include "engine/ExerciseAids.h"
 #include "engine/ProgressMarks.h"
@@ -69,7 +68,7 @@ void TestLearningAids::allOffMakesNothing()
     RecordingSpeaker::Install(r.app, said, &speakersMade);
     r.app.profile.Set("Parameter", "Aufgaben", "2");
     r.app.profile.Set("Lernhilfen", "Vorlesen", "0");
-    r.wrongReplies = { CDialog::IDOK };
+    r.wrongReplies = { WrongAnswerChoice::Solve };
     CExerciseDlg& dlg = r.Open(32772);
     QVERIFY(!dlg.Aids());
     QVERIFY(!dlg.findChild<ProgressMarks*>());
@@ -136,20 +135,20 @@ void TestLearningAids::repeatAndProgress()
     QFETCH(Script, marks);
     QFETCH(int, flag);
 
-    InTemporaryDir::Write(QStringLiteral("Pilo Eigene Eins.txt"),
-        "Hauptstadt von Italien\r\nRom\r\nHauptstadt von Spanien\r\nMadrid\r\n");
+    QVERIFY(WriteFile(QStringLiteral("Pilo Eigene Eins.txt"),
+        "Hauptstadt von Italien\r\nRom\r\nHauptstadt von Spanien\r\nMadrid\r\n"));
     ExerciseRun r;
     r.app.profile.Set("Parameter", "Aufgaben", "3");
     SwitchOn(r.app.profile, aids);
     for (const QString& reply : replies)
-        r.wrongReplies.push_back(reply == "solve" ? CDialog::IDOK : CDialog::IDCANCEL);
+        r.wrongReplies.push_back(reply == "solve" ? WrongAnswerChoice::Solve : WrongAnswerChoice::TryAgain);
     CExerciseDlg& dlg = r.Open(kind);
     QVERIFY(dlg.Aids());
     ProgressMarks* shown = dlg.Aids()->Marks();
     QVERIFY(shown);
     // Below the buttons, over none of the window's controls.
-    for (QWidget* control : std::initializer_list<QWidget*> { dlg.TaskLine(), dlg.PromptLine(),
-             dlg.AnswerField(), &dlg.OkButton(), &dlg.HelpButton(), &dlg.CancelButton() })
+    for (QWidget* control : std::initializer_list<QWidget*> { TaskLine(dlg), PromptLine(dlg),
+             AnswerField(dlg), &OkButton(dlg), &HelpButton(dlg), &CancelButton(dlg) })
         QVERIFY(!shown->geometry().intersects(control->geometry()));
     QVERIFY(dlg.rect().contains(shown->geometry()));
 
@@ -244,7 +243,7 @@ void TestLearningAids::oneRunSaidAloud()
     r.app.profile.Set("Lobe", "Lob0", "Super !");
     r.app.profile.Set("Lobe", "Lob1", "Super !");
     SwitchOn(r.app.profile, { "Vorlesen" });
-    r.wrongReplies = { CDialog::IDOK };
+    r.wrongReplies = { WrongAnswerChoice::Solve };
     CExerciseDlg& dlg = r.Open(32772);
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     const QString first = r.TaskLine();
@@ -252,7 +251,7 @@ void TestLearningAids::oneRunSaidAloud()
     r.Ok();
     const QString second = r.TaskLine();
     const QString solution = r.Expected();
-    QTest::keyClick(dlg.AnswerField(), Qt::Key_F5);
+    QTest::keyClick(AnswerField(dlg), Qt::Key_F5);
     r.Type(solution + "1");
     r.Ok();
     r.Ok();
@@ -270,8 +269,8 @@ void TestLearningAids::oneRunSaidAloud()
 
 void TestLearningAids::jokeSaidAloud()
 {
-    InTemporaryDir::Write(QStringLiteral("witz1.txt"),
-        "Was ist gelb und kann schwimmen?\r\nEin Bagger. Er kann es nur nicht.\r\n");
+    QVERIFY(WriteFile(QStringLiteral("witz1.txt"),
+        "Was ist gelb und kann schwimmen?\r\nEin Bagger. Er kann es nur nicht.\r\n"));
     TestApp app;
     QStringList said;
     RecordingSpeaker::Install(app, said);
@@ -312,7 +311,7 @@ void TestLearningAids::hintButton()
     QCOMPARE(hintsShown, 1);
     QVERIFY(dlg.isVisible());
     dlg.TryAgainButton().click();
-    QCOMPARE(dlg.result(), int(CDialog::IDCANCEL));
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
 }
 
 void TestLearningAids::hintWindow_data()

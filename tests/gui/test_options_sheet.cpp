@@ -92,7 +92,7 @@ void TestOptionsSheet::looksAsExpected()
     QVERIFY(!sheet.BackgroundPage()->WasShown());
     QVERIFY(!sheet.AidsPage()->WasShown());
     // Every tab title in full, none behind scroll arrows.
-    const QTabBar* bar = sheet.Tabs()->tabBar();
+    const QTabBar* bar = sheet.findChild<QTabWidget*>("tabs")->tabBar();
     for (int i = 0; i < bar->count(); ++i)
         QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
 }
@@ -413,9 +413,10 @@ void TestOptionsSheet::learningAids()
     Store(app.profile, stored);
     COptionsSheet sheet(app);
     sheet.show();
+    auto* tabs = sheet.findChild<QTabWidget*>("tabs");
     if (showPage)
-        sheet.Tabs()->setCurrentIndex(3);
-    QCOMPARE(sheet.Tabs()->tabText(3), QStringLiteral("Lernhilfen"));
+        tabs->setCurrentIndex(3);
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Lernhilfen"));
     const QString texts[] = { "Aufgaben und Witze vorlesen",
         "Falsch gelöste Aufgaben am Ende wiederholen", "Tipp-Knopf bei falschen Antworten",
         "Fortschritt im Übungsfenster zeigen", "Ergebnisse aufzeichnen" };
@@ -429,7 +430,7 @@ void TestOptionsSheet::learningAids()
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     sheet.OkButton()->click();
-    QCOMPARE(Written(app.profile.Writes()), written);
+    QCOMPARE(app.profile.WrittenLines(), written);
 }
 
 QTEST_MAIN(TestOptionsSheet)

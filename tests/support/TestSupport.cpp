@@ -75,6 +75,15 @@ bool MemoryProfile::WriteProfileString(
     return true;
 }
 
+void RecordingSpeaker::Install(CWinApp& app, QStringList& said, int* made)
+{
+    app.SetSpeakerFactory([&said, made] {
+        if (made)
+            ++*made;
+        return std::make_shared<RecordingSpeaker>(said);
+    });
+}
+
 TestApp::TestApp()
     : CWinApp(profile, player)
 {

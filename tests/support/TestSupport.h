@@ -7,6 +7,7 @@
 // files and pictures tests put in place.
 
 #include "feedback/SoundPlayer.h"
+#include "feedback/Speaker.h"
 #include "settings/CWinApp.h"
 
 #include <QByteArray>
@@ -75,6 +76,25 @@ class RecordingPlayer : public SoundPlayer {
 public:
     void Play(const QString& fileName) override { played.append(fileName); }
     QStringList played;
+};
+
+// A speaker that writes down what it is asked to say; "<stop>" marks each
+// Stop().
+class RecordingSpeaker : public Speaker {
+public:
+    explicit RecordingSpeaker(QStringList& said)
+        : said_(said)
+    {
+    }
+    void Say(const QString& text) override { said_.append(text); }
+    void Stop() override { said_.append(QStringLiteral("<stop>")); }
+
+    // Gives app a factory of recording speakers that write into said and
+    // counts how many were made.
+    static void Install(CWinApp& app, QStringList& said, int* made = nullptr);
+
+private:
+    QStringList& said_;
 };
 
 struct HelpRequest {
