@@ -6,7 +6,7 @@
 #include "progress/CProgressDlg.h"
 #include "progress/ProgressRecorder.h"
 #include "progress/ProgressStore.h"
-#include "tests/gui/TestSupport.h"
+#include "TestSupport.h"
 
 #include <QApplication>
 #include <QChart>

@@ -337,9 +337,9 @@ void CExerciseDlg::OnOK()
         AdvanceOrClose();
         return;
     }
-    typedAnswer_ = answer_->text();
-    const bool right = typedAnswer_ == QString::fromStdString(*expectedAnswer_);
-    recorder_->Answered(typedAnswer_.toStdString(), right);
+    const QString typed = answer_->text();
+    const bool right = typed == QString::fromStdString(*expectedAnswer_);
+    recorder_->Answered(typed.toStdString(), right);
     if (right) {
         ShowAnswered();
         ShowPraise();

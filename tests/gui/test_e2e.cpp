@@ -847,10 +847,10 @@ void TestEndToEnd::progressOfTwoRuns()
         "a task to miss", [] { return ReadyForAnswer(ActiveModal<CExerciseDlg>()); },
         [this, missed] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            *missed = dlg->TaskLine()->text();
+            *missed = TaskLine(*dlg)->text();
             tasks_.append(*missed);
-            QTest::keyClicks(dlg->AnswerField(), QString::number(SumOf(*missed).toInt() + 1));
-            QTest::keyClick(dlg->AnswerField(), Qt::Key_Return);
+            QTest::keyClicks(AnswerField(*dlg), QString::number(SumOf(*missed).toInt() + 1));
+            QTest::keyClick(AnswerField(*dlg), Qt::Key_Return);
         });
     s.Then(
         "the wrong-answer window", [] { return ActiveModal<CWrongAnswerDlg>(); },
@@ -863,9 +863,9 @@ void TestEndToEnd::progressOfTwoRuns()
         "the solution shown",
         [] {
             CExerciseDlg* dlg = ActiveModal<CExerciseDlg>();
-            return dlg && dlg->OkButton().Caption() == QLatin1String("NEXT");
+            return dlg && OkButton(*dlg).Caption() == QLatin1String("NEXT");
         },
-        [] { QTest::mouseClick(&ActiveModal<CExerciseDlg>()->OkButton(), Qt::LeftButton); });
+        [] { QTest::mouseClick(&OkButton(*ActiveModal<CExerciseDlg>()), Qt::LeftButton); });
     for (int task = 0; task < 2; ++task)
         AnswerRight(
             QStringLiteral("Aufgaben kleiner 10"), [](const QString& t) { return SumOf(t); });

@@ -144,7 +144,7 @@ void TestProgress::exerciseRunIsRecorded()
     ExerciseRun run;
     run.app.profile.Set("Parameter", "Aufgaben", "3");
     run.app.SetRecorder(&recorder);
-    run.wrongReplies = { CDialog::IDCANCEL, CDialog::IDOK };
+    run.wrongReplies = { WrongAnswerChoice::TryAgain, WrongAnswerChoice::Solve };
     CExerciseDlg& dlg = run.Open(32772);
 
     QStringList tasks;
@@ -194,7 +194,7 @@ void TestProgress::runEndedEarly()
     run.AnswerRight();
     run.Ok();
     const QString open = run.TaskLine();
-    run.dlg->CancelButton().click();
+    CancelButton(*run.dlg).click();
 
     const QList<TaskRowSeen> rows = RecordedTasks(path_);
     QCOMPARE(rows.size(), 2);
@@ -215,14 +215,14 @@ void TestProgress::missedTaskAskedAgainIsRecordedAgain()
     run.app.profile.Set("Parameter", "Aufgaben", "1");
     run.app.profile.Set("Lernhilfen", "Wiederholen", "1");
     run.app.SetRecorder(&recorder);
-    run.wrongReplies = { CDialog::IDOK };
+    run.wrongReplies = { WrongAnswerChoice::Solve };
     run.Open(32772);
     const QString task = run.TaskLine();
     run.Type("99");
     run.Ok(); // wrong, then "Lösen"
     run.Ok();
     QCOMPARE(run.TaskLine(), task);
-    run.dlg->CancelButton().click();
+    CancelButton(*run.dlg).click();
 
     const QList<TaskRowSeen> rows = RecordedTasks(path_);
     QCOMPARE(rows.size(), 2);
@@ -257,7 +257,7 @@ void TestProgress::nothingWithoutAnAnswerOrWhenSwitchedOff()
         run.AnswerRight();
         run.Ok();
     } else {
-        run.dlg->CancelButton().click();
+        CancelButton(*run.dlg).click();
     }
     QVERIFY(run.dlg->HasEnded());
     // Not even the folder is made.
@@ -557,7 +557,7 @@ void TestProgress::ownListAsksBeforeReplacing()
         ProgressRecorder recorder(path_);
         RecordRun(recorder, 3, false);
     }
-    InTemporaryDir::Write("Pilo Eigene Zwei.txt", "alt\nalt\n");
+    QVERIFY(WriteFile("Pilo Eigene Zwei.txt", "alt\nalt\n"));
     TestApp app;
     ProgressRecorder recorder(path_);
     app.SetRecorder(&recorder);
