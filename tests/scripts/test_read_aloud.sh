@@ -24,6 +24,14 @@ pilo_pid=
 spd_pid=
 at_exit 'stop_process "$pilo_pid" KILL'
 at_exit 'stop_process "$spd_pid"'
+# With --spawn the service forks away from the process started here; its pid
+# file names the one that stays.
+stop_service() {
+    local pid_file=$tmp/run/speech-dispatcher/pid/speech-dispatcher.pid
+    [ -s "$pid_file" ] && kill -KILL "$(cat "$pid_file")" 2>/dev/null
+    return 0
+}
+at_exit 'stop_service'
 show_logs() {
     echo "--- program output" >&2
     cat "$tmp/pilo.log" >&2 || true
