@@ -19,7 +19,6 @@ public:
     // HELP_FINDER for the contents.
     void OpenTopic(quint32 data, quint32 command);
 
-
     static QUrl ContentsUrl();
     // Where a help request leads; the contents for HELP_FINDER, for any
     // other command and for a number without a topic.

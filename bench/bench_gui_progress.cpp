@@ -3,10 +3,10 @@
 // dialog with an empty chart and an empty grid of the same size drawn the
 // same way; and one answer recorded into that record, against a bare
 // INSERT into a table of the same file settings.
+#include "TestSupport.h"
 #include "progress/CProgressDlg.h"
 #include "progress/ProgressRecorder.h"
 #include "progress/ProgressStore.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QChart>

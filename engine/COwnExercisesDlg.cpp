@@ -1,11 +1,11 @@
 #include "engine/COwnExercisesDlg.h"
 
-#include "settings/CWinApp.h"
 #include "engine/CGenerateTasksDlg.h"
 #include "engine/Catalogue.h"
 #include "engine/OwnListModel.h"
 #include "engine/WindowsFileName.h"
 #include "feedback/CDialog.h"
+#include "settings/CWinApp.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

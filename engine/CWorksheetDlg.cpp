@@ -1,8 +1,8 @@
 #include "engine/CWorksheetDlg.h"
 
-#include "settings/CWinApp.h"
 #include "engine/Catalogue.h"
 #include "feedback/CDialog.h"
+#include "settings/CWinApp.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "feedback/CJokeRewardDlg.h"
 
-#include "settings/CWinApp.h"
 #include "engine/Draws.h"
 #include "feedback/Dib.h"
 #include "feedback/JokeFile.h"
 #include "feedback/RewardWindow.h"
 #include "feedback/SoundPlayer.h"
 #include "feedback/Speaker.h"
+#include "settings/CWinApp.h"
 #include "settings/LearningAids.h"
 
 #include <QFontMetrics>
